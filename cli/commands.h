@@ -1,0 +1,10 @@
+// The commands of tetralyx-cli. Each returns the process exit code: 0 done, 2 bad input.
+#pragma once
+
+#include "options.h"
+
+constexpr int kExitOk = 0;
+constexpr int kExitUsage = 2;
+
+int RunCheck(const CliOptions& options);
+int RunIsTwentyFour(const CliOptions& options);

@@ -1,0 +1,82 @@
+// tetralyx-cli: the puzzle engine for players and scripts.
+#include "commands.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+struct CliCommand {
+    const char* szName;
+    const char* szUsage;
+    const char* szSummary;
+    const char* szDetails;
+    unsigned nOptions;
+    int nMinArguments;
+    int nMaxArguments; // -1: no limit
+    int (*pRun)(const CliOptions&);
+};
+
+const CliCommand kCommands[] = {
+    {"check", "check [--advanced] [--max 10|13] [--charset none|gb2312|big5] \"A B C D\" ANSWER...",
+     "judge typed answers to a question",
+     "Prints one line per ANSWER: correct or incorrect. Each ANSWER is read as a line typed\n"
+     "into the answer box: spaces, x for times and, with --charset, the full-width characters\n"
+     "of that input method are accepted. --advanced allows ^ (power) and ^^ (root); --max is\n"
+     "the highest card value (default 13). Exits 2 when the question is not four values.\n",
+     kOptAdvanced | kOptMax | kOptCharset, 1, -1, RunCheck},
+    {"is24", "is24 [--advanced] EXPRESSION", "tell whether an expression makes 24",
+     "Prints yes when EXPRESSION evaluates to 24 (within 0.0001) under the standard rule,\n"
+     "or under the advanced rule with --advanced; no otherwise.\n",
+     kOptAdvanced, 1, 1, RunIsTwentyFour},
+};
+
+void PrintUsage(FILE* pOut) {
+    std::fputs("usage: tetralyx-cli COMMAND [OPTIONS] ARGUMENTS\n\ncommands:\n", pOut);
+    for (const CliCommand& command : kCommands)
+        std::fprintf(pOut, "  %-8s %s\n", command.szName, command.szSummary);
+    std::fputs("\n'tetralyx-cli COMMAND --help' describes one command.\n", pOut);
+}
+
+void PrintCommandHelp(const CliCommand& command) {
+    std::printf("usage: tetralyx-cli %s\n\n%s", command.szUsage, command.szDetails);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        PrintUsage(stderr);
+        return kExitUsage;
+    }
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
+        std::strcmp(argv[1], "help") == 0) {
+        PrintUsage(stdout);
+        return kExitOk;
+    }
+    for (const CliCommand& command : kCommands) {
+        if (std::strcmp(argv[1], command.szName) != 0) continue;
+        CliOptions options;
+        std::string strError;
+        if (!ParseCliOptions(argc, argv, 2, command.nOptions, options, strError)) {
+            std::fprintf(stderr, "tetralyx-cli %s: %s\nusage: tetralyx-cli %s\n", command.szName,
+                         strError.c_str(), command.szUsage);
+            return kExitUsage;
+        }
+        if (options.bHelp) {
+            PrintCommandHelp(command);
+            return kExitOk;
+        }
+        const int nCount = static_cast<int>(options.saArguments.size());
+        if (nCount < command.nMinArguments ||
+            (command.nMaxArguments >= 0 && nCount > command.nMaxArguments)) {
+            std::fprintf(stderr, "usage: tetralyx-cli %s\n", command.szUsage);
+            return kExitUsage;
+        }
+        return command.pRun(options);
+    }
+    std::fprintf(stderr, "tetralyx-cli: unknown command '%s'\n", argv[1]);
+    PrintUsage(stderr);
+    return kExitUsage;
+}

@@ -1,0 +1,34 @@
+// Command-line options shared by the tetralyx-cli commands.
+#pragma once
+
+#include "engine/enginestate.h"
+
+#include <string>
+#include <vector>
+
+enum CliOption : unsigned {
+    kOptAdvanced = 1u << 0, // --advanced
+    kOptMax = 1u << 1,      // --max 10|13
+    kOptCharset = 1u << 2,  // --charset none|gb2312|big5
+    kOptJson = 1u << 3,     // --json
+    kOptLevel = 1u << 4,    // --level 1..4
+};
+
+struct CliOptions {
+    bool bAdvanced = false;
+    unsigned nMax = 13;
+    InterfaceCharset charset = InterfaceCharset::None;
+    bool bJson = false;
+    int nLevel = 1;
+    bool bHelp = false;
+    std::vector<std::string> saArguments; // everything that is not an option, in order
+};
+
+// Reads argv[nFirst..]; only the options in nAllowed are accepted. "--" ends the options;
+// "-" and anything else not starting with "--" is an argument (answers may start with "-").
+// On failure strError says why.
+bool ParseCliOptions(int argc, char** argv, int nFirst, unsigned nAllowed, CliOptions& options,
+                     std::string& strError);
+
+// Applies the rule, value range and character set of the options to the engine.
+void ApplyEngineOptions(const CliOptions& options);
