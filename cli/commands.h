@@ -8,3 +8,6 @@ constexpr int kExitUsage = 2;
 
 int RunCheck(const CliOptions& options);
 int RunIsTwentyFour(const CliOptions& options);
+int RunJudge(const CliOptions& options);
+int RunList(const CliOptions& options);
+int RunSolve(const CliOptions& options);

@@ -30,6 +30,27 @@ const CliCommand kCommands[] = {
      "Prints yes when EXPRESSION evaluates to 24 (within 0.0001) under the standard rule,\n"
      "or under the advanced rule with --advanced; no otherwise.\n",
      kOptAdvanced, 1, 1, RunIsTwentyFour},
+    {"judge",
+     "judge [--advanced] [--level 1..4] [--max 10|13] [--charset none|gb2312|big5] \"A B C D\"",
+     "judge the answers on standard input as the answer box does",
+     "Reads answer lines from standard input, prepared as the answer box prepares them (blank\n"
+     "lines dropped, spaces, x and the full-width characters of --charset accepted), and prints\n"
+     "one verdict per line: new, incorrect, same as N or similar to N (N counts the lines from\n"
+     "1). A last line tells how many different answers the difficulty --level (1 Beginner to\n"
+     "4 Ultimate, default 1) requires of how many solutions. Exits 2 when the question is not\n"
+     "four values.\n",
+     kOptAdvanced | kOptLevel | kOptMax | kOptCharset, 1, 1, RunJudge},
+    {"list", "list [--advanced] [--max 10|13] [--json]",
+     "list every question of a value range with its solutions",
+     "Prints every question A <= B <= C <= D over 1..max (default 13), one per line: the\n"
+     "question, a colon, a space and its solutions separated by spaces. --json prints one\n"
+     "object {\"rule\":..., \"max\":..., \"questions\":[{\"q\":..., \"solutions\":[...]}, ...]}.\n",
+     kOptAdvanced | kOptMax | kOptJson, 0, 0, RunList},
+    {"solve", "solve [--advanced] [--max 10|13] A B C D", "list all solutions of a question",
+     "Prints the solutions of the question, one per line, in the solver's order; nothing when\n"
+     "there is none. --advanced allows ^ (power) and ^^ (root); --max is the highest card value\n"
+     "(default 13). Exits 2 when the question is not four values.\n",
+     kOptAdvanced | kOptMax, 1, 4, RunSolve},
 };
 
 void PrintUsage(FILE* pOut) {

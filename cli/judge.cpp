@@ -1,0 +1,5 @@
+#include "commands.h"
+
+int RunJudge(const CliOptions&) {
+    return kExitUsage;
+}

@@ -1,0 +1,78 @@
+#include "redundancy.h"
+
+#include "evaluation.h"
+
+#include <string_view>
+
+namespace {
+
+constexpr size_t npos = std::string::npos;
+
+bool StartsWith(const std::string& s, std::string_view strPrefix) {
+    return s.compare(0, strPrefix.size(), strPrefix) == 0;
+}
+
+bool Contains(const std::string& s, std::string_view strPart) {
+    return s.find(strPart) != npos;
+}
+
+// The first strPattern, whose last character is a 1, is an operation by the number 1 unless
+// that 1 begins one of 10..13.
+bool OperatesByOne(const std::string& s, std::string_view strPattern) {
+    const size_t p = s.find(strPattern);
+    if (p == npos || p == 0) return false;
+    const size_t nOne = p + strPattern.size() - 1;
+    if (nOne + 1 == s.size()) return true;
+    const char cNext = s[nOne + 1];
+    return cNext < '0' || cNext > '3';
+}
+
+// The group opening at the "(" that ends the first strPattern equals exactly 1.
+bool GroupAfterIsOne(const std::string& s, std::string_view strPattern) {
+    const size_t p = s.find(strPattern);
+    if (p == npos) return false;
+    const size_t nOpen = p + strPattern.size() - 1;
+    if (s.size() - nOpen < 3) return false;
+    int nDepth = 0;
+    for (size_t i = nOpen; i < s.size(); ++i) {
+        if (s[i] == '(')
+            ++nDepth;
+        else if (s[i] == ')' && --nDepth == 0)
+            return EqualsOne(s.substr(nOpen, i - nOpen + 1));
+    }
+    return false;
+}
+
+// The group closing at the ")" that begins the first strPattern is negative.
+bool GroupBeforeIsNegative(const std::string& s, std::string_view strPattern) {
+    const size_t nClose = s.find(strPattern);
+    if (nClose == npos) return false;
+    int nDepth = 0;
+    for (size_t i = nClose + 1; i-- > 0;) {
+        if (s[i] == ')')
+            ++nDepth;
+        else if (s[i] == '(' && --nDepth == 0)
+            return IsNegative(s.substr(i, nClose - i + 1));
+    }
+    return false;
+}
+
+// 11+13*(..)/.. and its kin: the 24 comes from 11+13 or 12+12 with a factor that is 1.
+bool SumWithFactorOne(const std::string& s) {
+    if (StartsWith(s, "11+13*") || StartsWith(s, "12+12*") || StartsWith(s, "13+11*")) return true;
+    return (StartsWith(s, "11+") && Contains(s, "*13/")) ||
+           (StartsWith(s, "12+") && Contains(s, "*12/")) ||
+           (StartsWith(s, "13+") && Contains(s, "*11/"));
+}
+
+} // namespace
+
+bool IsRedundantSolution(const std::string& strSolution) {
+    const std::string& s = strSolution;
+    if (OperatesByOne(s, "/1") || OperatesByOne(s, "^1") || OperatesByOne(s, "^^1")) return true;
+    if (GroupAfterIsOne(s, "/(") || GroupAfterIsOne(s, "^(") || GroupAfterIsOne(s, "^^("))
+        return true;
+    if (SumWithFactorOne(s)) return true;
+    if (Contains(s, "1^^")) return true;
+    return GroupBeforeIsNegative(s, ")^2") || GroupBeforeIsNegative(s, ")^4");
+}
