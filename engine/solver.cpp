@@ -123,8 +123,9 @@ int EvaluateTemplate(std::vector<std::string>& saFound, const std::string& strTe
     return static_cast<int>(saMatches.size());
 }
 
-bool FindAllSolutions(const std::vector<unsigned>& uaQ, std::vector<std::string>& saSolutions,
-                      bool bStandard, SolverPath path) {
+bool FindCandidateSolutions(const std::vector<unsigned>& uaQ,
+                            std::vector<std::string>& saCandidates, bool bStandard,
+                            SolverPath path) {
     if (!IsValidQuestion(uaQ)) return false;
     SetStandardRule(bStandard);
 
@@ -139,19 +140,25 @@ bool FindAllSolutions(const std::vector<unsigned>& uaQ, std::vector<std::string>
     const unsigned long long nProduct =
         1ull * uaSorted[0] * uaSorted[1] * uaSorted[2] * uaSorted[3];
 
-    saSolutions.clear();
-    if (nSum == 24) saSolutions.push_back(FormatFour("%u+%u+%u+%u", uaSorted));
+    saCandidates.clear();
+    if (nSum == 24) saCandidates.push_back(FormatFour("%u+%u+%u+%u", uaSorted));
 
     const int nTemplates = bStandard ? kStandardTemplateCount : kSolverTemplateCount;
     for (int i = 0; i < nTemplates; ++i) {
         if (i == kAllProductCheckBefore && nProduct == 24)
-            saSolutions.push_back(FormatFour("%u*%u*%u*%u", uaSorted));
+            saCandidates.push_back(FormatFour("%u*%u*%u*%u", uaSorted));
         if (bCompiled)
-            AddTemplateCompiled(saSolutions, i, orderings, lanes, bStandard);
+            AddTemplateCompiled(saCandidates, i, orderings, lanes, bStandard);
         else
-            AddTemplateByText(saSolutions, kSolverTemplates[i], orderings, bStandard);
+            AddTemplateByText(saCandidates, kSolverTemplates[i], orderings, bStandard);
     }
 
+    return true;
+}
+
+bool FindAllSolutions(const std::vector<unsigned>& uaQ, std::vector<std::string>& saSolutions,
+                      bool bStandard, SolverPath path) {
+    if (!FindCandidateSolutions(uaQ, saSolutions, bStandard, path)) return false;
     // A lone solution stays whatever it looks like: it is the only way to make 24.
     if (saSolutions.size() > 1) std::erase_if(saSolutions, IsRedundantSolution);
     return true;

@@ -26,6 +26,13 @@ enum class SolverPath {
 bool FindAllSolutions(const std::vector<unsigned>& uaQ, std::vector<std::string>& saSolutions,
                       bool bStandard, SolverPath path = SolverPath::Compiled);
 
+// The list before the post-filter: the all-sum check, the templates in order with one
+// ordering per family, the all-product check before template 45. Same validity and rule
+// handling as FindAllSolutions.
+bool FindCandidateSolutions(const std::vector<unsigned>& uaQ,
+                            std::vector<std::string>& saCandidates, bool bStandard,
+                            SolverPath path = SolverPath::Compiled);
+
 // Instantiates strTemplate with each ordering in order and appends every instance that makes
 // 24 under the rule to saFound. Returns the number appended, or -1 (nothing appended) when
 // the root rewriting finds an instance malformed.

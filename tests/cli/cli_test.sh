@@ -41,10 +41,51 @@ expect "" 2 is24 "1" "2"
 expect "" 2 check --max 12 "1 2 3 4" "1"
 expect "" 2 check --charset latin1 "1 2 3 4" "1"
 expect "" 2 frobnicate
+expect "8/(3-8/3)" 0 solve 3 3 8 8
+expect "8/(3-8/3)" 0 solve 8 3 8 3
+expect "8/(3-8/3)" 0 solve "3 3 8 8"
+expect $'4*(1+2+3)\n(1+3)*(2+4)\n1*2*3*4' 0 solve 1 2 3 4
+expect $'6+6+6+6\n6*6-6-6' 0 solve --advanced 6 6 6 6
+expect "" 0 solve 1 1 1 1
+expect "" 0 solve --advanced 1 1 1 1
+expect "" 2 solve 1 2 3 14
+expect "" 2 solve --max 10 1 2 3 11
+expect "" 2 solve 0 1 2 3
+expect "" 2 solve 1 2 3
+expect "" 2 solve 1 2 3 4 5
+expect "" 2 solve 1 2 3 x
+expect "" 2 solve --json 1 2 3 4
+expect "" 2 list 1 2 3 4
+expect "" 2 list --max 11
+
+# The complete lists: every question once, in order, and the published count of the
+# solvable ones under the standard rule.
+expect_list() { # expect_list ARGS... -> "questions solved first last"
+    "$cli" list "$@" | awk -F': ' '{ n++; if ($2 != "") s++; if (n == 1) f = $1; l = $1 }
+        END { print n, s, f "|" l }'
+}
+got=$(expect_list --max 10)
+[[ "$got" == "715 566 1 1 1 1|10 10 10 10" ]] || { echo "FAIL: list --max 10: $got"; failures=$((failures + 1)); }
+got=$(expect_list)
+[[ "$got" == "1820 1362 1 1 1 1|13 13 13 13" ]] || { echo "FAIL: list: $got"; failures=$((failures + 1)); }
+"$cli" list --max 10 | grep -qxF "3 3 8 8: 8/(3-8/3)" || { echo "FAIL: list has no 3 3 8 8 line"; failures=$((failures + 1)); }
+"$cli" list --max 10 | grep -qxF "1 1 1 1: " || { echo "FAIL: list has no empty 1 1 1 1 line"; failures=$((failures + 1)); }
+got=$("$cli" list --advanced --max 10 --json | python3 -c '
+import json, sys
+d = json.load(sys.stdin)
+qs = d["questions"]
+by_q = {q["q"]: q["solutions"] for q in qs}
+print(d["rule"], d["max"], len(qs), qs[0]["q"], by_q["3 3 8 8"], by_q["1 1 1 1"], by_q["6 6 6 6"])' 2>&1)
+[[ "$got" == "advanced 10 715 1 1 1 1 ['8/(3-8/3)'] [] ['6+6+6+6', '6*6-6-6']" ]] || { echo "FAIL: list --json: $got"; failures=$((failures + 1)); }
+got=$("$cli" list --json --max 13 | python3 -c 'import json, sys; d = json.load(sys.stdin); print(d["rule"], d["max"], len(d["questions"]))' 2>&1)
+[[ "$got" == "standard 13 1820" ]] || { echo "FAIL: list --json --max 13: $got"; failures=$((failures + 1)); }
 
 "$cli" --help | grep -q "check" || { echo "FAIL: --help lists no commands"; failures=$((failures + 1)); }
 "$cli" check --help | grep -q "usage: tetralyx-cli check" || { echo "FAIL: check --help"; failures=$((failures + 1)); }
 "$cli" is24 --help | grep -q "usage: tetralyx-cli is24" || { echo "FAIL: is24 --help"; failures=$((failures + 1)); }
+for command in solve list judge; do
+    "$cli" $command --help | grep -q "usage: tetralyx-cli $command" || { echo "FAIL: $command --help"; failures=$((failures + 1)); }
+done
 
 if [[ $failures -gt 0 ]]; then
     echo "$failures case(s) failed"
