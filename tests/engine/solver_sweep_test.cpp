@@ -48,7 +48,7 @@ const RangeCase kRangeCases[] = {
     {true, 10, 715, 566, 1529, 0xfffbead6abad19ffull},
     {true, 13, 1820, 1362, 3465, 0xe6ac0161c21be18bull},
     {false, 10, 715, 595, 2181, 0xcc46198ae0cbd062ull},
-    {false, 13, 1820, 1430, 4637, 0x7ba7c9e42c9e6425ull},
+    {false, 13, 1820, 1430, 4637, 0x7ba7f480cb356825ull},
 };
 
 TEST(SolverSweep, CountsAndSignatureOfTheCompleteLists) {
