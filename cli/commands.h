@@ -8,3 +8,4 @@ constexpr int kExitUsage = 2;
 
 int RunCheck(const CliOptions& options);
 int RunIsTwentyFour(const CliOptions& options);
+int RunNormal(const CliOptions& options);

@@ -30,6 +30,12 @@ const CliCommand kCommands[] = {
      "Prints yes when EXPRESSION evaluates to 24 (within 0.0001) under the standard rule,\n"
      "or under the advanced rule with --advanced; no otherwise.\n",
      kOptAdvanced, 1, 1, RunIsTwentyFour},
+    {"normal", "normal [--advanced] ANSWER|-", "print the two keys of an answer",
+     "Prints the strict normal answer of ANSWER, then its normal answer: answers with equal\n"
+     "strict normal answers are the same, answers with equal normal answers similar. An\n"
+     "answer that cannot be read prints two empty lines. With - the answers are read from\n"
+     "standard input, one per line, and each prints its two lines.\n",
+     kOptAdvanced, 1, 1, RunNormal},
 };
 
 void PrintUsage(FILE* pOut) {
