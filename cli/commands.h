@@ -10,4 +10,5 @@ int RunCheck(const CliOptions& options);
 int RunIsTwentyFour(const CliOptions& options);
 int RunJudge(const CliOptions& options);
 int RunList(const CliOptions& options);
+int RunNormal(const CliOptions& options);
 int RunSolve(const CliOptions& options);

@@ -46,6 +46,12 @@ const CliCommand kCommands[] = {
      "question, a colon, a space and its solutions separated by spaces. --json prints one\n"
      "object {\"rule\":..., \"max\":..., \"questions\":[{\"q\":..., \"solutions\":[...]}, ...]}.\n",
      kOptAdvanced | kOptMax | kOptJson, 0, 0, RunList},
+    {"normal", "normal [--advanced] ANSWER|-", "print the two keys of an answer",
+     "Prints the strict normal answer of ANSWER, then its normal answer: answers with equal\n"
+     "strict normal answers are the same, answers with equal normal answers similar. An\n"
+     "answer that cannot be read prints two empty lines. With - the answers are read from\n"
+     "standard input, one per line, and each prints its two lines.\n",
+     kOptAdvanced, 1, 1, RunNormal},
     {"solve", "solve [--advanced] [--max 10|13] A B C D", "list all solutions of a question",
      "Prints the solutions of the question, one per line, in the solver's order; nothing when\n"
      "there is none. --advanced allows ^ (power) and ^^ (root); --max is the highest card value\n"

@@ -1,0 +1,238 @@
+#include "normalanswer.h"
+
+#include "canonicalmap.h"
+#include "evaluation.h"
+#include "expression.h"
+#include "kvutilities.h"
+#include "model.h"
+#include "ordering.h"
+#include "question.h"
+#include "templates.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+bool ValueOf(const std::string& strText, double& dValue) {
+    std::string strExpanded = strText;
+    if (ExpandRoots(strExpanded, true) != 1) return false;
+    CExpression expression;
+    if (expression.Parse(strExpanded) >= 0) return false;
+    int nStatus = 0;
+    dValue = expression.Evaluate(nStatus);
+    return nStatus == CExpression::kStatusOk && std::isfinite(dValue);
+}
+
+bool ReplaceFirst(std::string& strText, const std::string& strFrom, const std::string& strTo) {
+    const size_t nPos = strText.find(strFrom);
+    if (nPos == std::string::npos) return false;
+    strText.replace(nPos, strFrom.size(), strTo);
+    return true;
+}
+
+size_t FindClosing(const std::string& strText, size_t nOpen) {
+    int nDepth = 0;
+    for (size_t i = nOpen; i < strText.size(); ++i) {
+        if (strText[i] == '(')
+            ++nDepth;
+        else if (strText[i] == ')' && --nDepth == 0)
+            return i;
+    }
+    return std::string::npos;
+}
+
+size_t FindOpening(const std::string& strText, size_t nClose) {
+    int nDepth = 0;
+    for (size_t i = nClose + 1; i-- > 0;) {
+        if (strText[i] == ')')
+            ++nDepth;
+        else if (strText[i] == '(' && --nDepth == 0)
+            return i;
+    }
+    return std::string::npos;
+}
+
+// The answer being reduced: its model and the values of the slots.
+struct CAnswerForm {
+    std::string strModel;
+    unsigned uaValues[4] = {};
+
+    std::string Real() const { return InstantiateTemplate(strModel, uaValues); }
+};
+
+// Every similarity reduction goes through here: it is taken only when it changes the
+// answer and keeps its value, so no reduction can yield a key of another value or leave
+// the answer as it was while calling it similar.
+bool TakeIfSameValue(CAnswerForm& form, const CAnswerForm& reduced) {
+    if (reduced.strModel.empty()) return false;
+    const std::string strBefore = form.Real();
+    const std::string strAfter = reduced.Real();
+    if (strAfter == strBefore || !SameAnswerValue(strBefore, strAfter)) return false;
+    form = reduced;
+    return true;
+}
+
+// a. A division, power or root by the number 1 becomes a multiplication.
+bool ReduceByOne(CAnswerForm& form) {
+    bool bReduced = false;
+    for (int k = 1; k < 4; ++k) {
+        const std::string strSlot = {'n', static_cast<char>('1' + k)};
+        if (form.uaValues[k] != 1) continue;
+        if (form.strModel.find("/" + strSlot) == std::string::npos &&
+            form.strModel.find("^" + strSlot) == std::string::npos)
+            continue;
+        CAnswerForm reduced = form;
+        ReplaceFirst(reduced.strModel, "/" + strSlot, "*" + strSlot);
+        ReplaceFirst(reduced.strModel, "^^" + strSlot, "*" + strSlot);
+        ReplaceFirst(reduced.strModel, "^" + strSlot, "*" + strSlot);
+        bReduced = TakeIfSameValue(form, reduced) || bReduced;
+    }
+    return bReduced;
+}
+
+// b, c, d. A division, root or power by a group that equals 1 becomes a multiplication.
+// strOperator is "/", "^^" or "^"; the first one followed by "(" is examined.
+bool ReduceByGroupOfOne(CAnswerForm& form, const std::string& strOperator) {
+    const std::string strReal = form.Real();
+    const size_t nPos = strReal.find(strOperator + "(");
+    if (nPos == std::string::npos) return false;
+    const size_t nOpen = nPos + strOperator.size();
+    if (strReal.size() - nOpen < 3) return false;
+    const size_t nClose = FindClosing(strReal, nOpen);
+    if (nClose == std::string::npos || !EqualsOne(strReal.substr(nOpen, nClose - nOpen + 1)))
+        return false;
+    // After the second number, or on the first.
+    const size_t nSecondNumber = form.uaValues[0] >= 10 ? 4 : 3;
+    CAnswerForm reduced = form;
+    if (nPos >= nSecondNumber) {
+        ReplaceFirst(reduced.strModel, "n2" + strOperator, "n2*");
+        ReplaceFirst(reduced.strModel, "n2)" + strOperator, "n2)*");
+    } else {
+        ReplaceFirst(reduced.strModel, "n1" + strOperator, "n1*");
+    }
+    return TakeIfSameValue(form, reduced);
+}
+
+// A "1*" that multiplies by the number 1 rather than ending a number such as 11.
+bool IsLoneOne(const std::string& strReal, size_t nPos) {
+    return nPos == 0 || strReal[nPos - 1] < '0' || strReal[nPos - 1] > '9';
+}
+
+// The first lone "1*" from nFrom on, among the first nExamined occurrences.
+size_t FindLoneOne(const std::string& strReal, size_t nFrom, int nExamined) {
+    for (size_t nPos = strReal.find("1*", nFrom); nPos != std::string::npos && nExamined-- > 0;
+         nPos = strReal.find("1*", nPos + 1))
+        if (IsLoneOne(strReal, nPos)) return nPos;
+    return std::string::npos;
+}
+
+// e. "8+1*4*4" becomes "1*(8+4*4)".
+bool MoveOneToFront(CAnswerForm& form, const std::string& strReal, size_t nPos) {
+    CAnswerForm moved;
+    const std::string strMoved = "1*(" + strReal.substr(0, nPos) + strReal.substr(nPos + 2) + ")";
+    moved.strModel = GetModel(strMoved, moved.uaValues);
+    return TakeIfSameValue(form, moved);
+}
+
+// g. A negative group squared: its difference turned round, when that makes it positive.
+bool TurnSquaredGroupRound(CAnswerForm& form) {
+    if (!HasNegativeSquaredGroup(form.Real())) return false;
+    CAnswerForm turned = form;
+    if (form.strModel.find("(n1-n2)^n3") != std::string::npos)
+        std::swap(turned.uaValues[0], turned.uaValues[1]);
+    else
+        std::swap(turned.uaValues[1], turned.uaValues[2]);
+    // Exchanging values that do not form the negative group would leave it negative, and
+    // the next pass would exchange them back.
+    if (HasNegativeSquaredGroup(turned.Real())) return false;
+    return TakeIfSameValue(form, turned);
+}
+
+// Steps 2 to 8 once: the strict normal answer, then the similarity reductions. True when
+// a reduction made the answer similar, so that its result must be normalised again.
+bool NormalizePass(CAnswerForm& form, std::string& strSubNA) {
+    bool bSimilar = false;
+    bool bMovedOne = false;
+    for (;;) {
+        form.strModel =
+            MapToCanonicalModel(RemoveRedundantParentheses(form.strModel), form.uaValues);
+        if (const int nSortType = GetCanonicalSortType(form.strModel); nSortType >= 1)
+            NormalizeOrdering(nSortType, form.uaValues, OrderingMode::Swap);
+        if (strSubNA.empty()) strSubNA = form.Real();
+
+        bSimilar = ReduceByOne(form) || bSimilar;
+        bSimilar = ReduceByGroupOfOne(form, "/") || bSimilar;
+        bSimilar = ReduceByGroupOfOne(form, "^^") || bSimilar;
+        bSimilar = ReduceByGroupOfOne(form, "^") || bSimilar;
+
+        const std::string strReal = form.Real();
+        if (strReal.compare(0, 3, "1*(") == 0 && strReal.back() == ')') {
+            const size_t nPos = FindLoneOne(strReal, 3, 2);
+            if (nPos != std::string::npos)
+                bSimilar = MoveOneToFront(form, strReal, nPos) || bSimilar;
+            else
+                bSimilar = bSimilar || bMovedOne;
+        } else if (strReal.compare(0, 2, "1*") == 0) {
+            // Once per call: the product is put in parentheses and normalised afresh.
+            if (!bMovedOne && MoveOneToFront(form, strReal, 0)) {
+                bMovedOne = true;
+                continue;
+            }
+        } else {
+            const size_t nPos = FindLoneOne(strReal, 0, 3);
+            if (nPos != std::string::npos)
+                bSimilar = MoveOneToFront(form, strReal, nPos) || bSimilar;
+        }
+
+        for (int k = 0; k < 3; ++k) {
+            if (form.uaValues[k] != 1) continue;
+            const std::string strSlot = {'n', static_cast<char>('1' + k)};
+            CAnswerForm reduced = form;
+            if (ReplaceFirst(reduced.strModel, strSlot + "^^", strSlot + "^"))
+                bSimilar = TakeIfSameValue(form, reduced) || bSimilar;
+        }
+        bSimilar = TurnSquaredGroupRound(form) || bSimilar;
+        return bSimilar;
+    }
+}
+
+} // namespace
+
+bool SameAnswerValue(const std::string& strLeft, const std::string& strRight) {
+    double dLeft = 0.0, dRight = 0.0;
+    const bool bLeft = ValueOf(strLeft, dLeft);
+    const bool bRight = ValueOf(strRight, dRight);
+    if (!bLeft || !bRight) return bLeft == bRight;
+    return std::fabs(dLeft - dRight) <= 1e-9 * std::max({1.0, std::fabs(dLeft), std::fabs(dRight)});
+}
+
+bool HasNegativeSquaredGroup(const std::string& strReal) {
+    for (const char* szPower : {")^2", ")^4"}) {
+        const size_t nClose = strReal.find(szPower);
+        if (nClose == std::string::npos) continue;
+        const size_t nOpen = FindOpening(strReal, nClose);
+        if (nOpen != std::string::npos && IsNegative(strReal.substr(nOpen, nClose - nOpen + 1)))
+            return true;
+    }
+    return false;
+}
+
+std::string CKVUtilities::GetNormalAnswer(std::vector<unsigned>& uaQ, std::string& strSubNA,
+                                          const std::string& strAnswer) {
+    std::string strText;
+    strText.reserve(strAnswer.size());
+    for (char c : strAnswer)
+        if (c != ' ') strText += c;
+    CAnswerForm form;
+    form.strModel = GetModel(strText, form.uaValues);
+    if (form.strModel.empty()) return {};
+
+    // A similar answer is normalised again from its reduced text, until nothing changes.
+    for (int nPass = 1; NormalizePass(form, strSubNA) && nPass < kMaxNormalAnswerPasses; ++nPass) {
+        form.strModel = GetModel(form.Real(), form.uaValues);
+    }
+    uaQ.assign(form.uaValues, form.uaValues + 4);
+    return form.Real();
+}
