@@ -1,8 +1,10 @@
 #include "redundancy.h"
 
 #include "evaluation.h"
+#include "kvutilities.h"
 
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -57,6 +59,19 @@ bool GroupBeforeIsNegative(const std::string& s, std::string_view strPattern) {
     return false;
 }
 
+// A multiplication by the number 1 is the same answer as 1 times all the rest; the only
+// placement kept is the one the canonicaliser itself produces.
+bool MultipliesByOneElsewhere(const std::string& s) {
+    const size_t p = s.find("1*");
+    if (p == npos || (p > 0 && s[p - 1] == '1')) return false;
+    const std::string strAllTimesOne = "1*(" + s.substr(0, p) + s.substr(p + 2) + ")";
+    std::vector<unsigned> uaValues;
+    std::string strStrictNormal;
+    const std::string strNormal =
+        CKVUtilities::GetNormalAnswer(uaValues, strStrictNormal, strAllTimesOne);
+    return !strNormal.empty() && strNormal != s;
+}
+
 // 11+13*(..)/.. and its kin: the 24 comes from 11+13 or 12+12 with a factor that is 1.
 bool SumWithFactorOne(const std::string& s) {
     if (StartsWith(s, "11+13*") || StartsWith(s, "12+12*") || StartsWith(s, "13+11*")) return true;
@@ -72,7 +87,7 @@ bool IsRedundantSolution(const std::string& strSolution) {
     if (OperatesByOne(s, "/1") || OperatesByOne(s, "^1") || OperatesByOne(s, "^^1")) return true;
     if (GroupAfterIsOne(s, "/(") || GroupAfterIsOne(s, "^(") || GroupAfterIsOne(s, "^^("))
         return true;
-    if (SumWithFactorOne(s)) return true;
+    if (MultipliesByOneElsewhere(s) || SumWithFactorOne(s)) return true;
     if (Contains(s, "1^^")) return true;
     return GroupBeforeIsNegative(s, ")^2") || GroupBeforeIsNegative(s, ")^4");
 }

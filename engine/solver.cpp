@@ -159,7 +159,12 @@ bool FindCandidateSolutions(const std::vector<unsigned>& uaQ,
 bool FindAllSolutions(const std::vector<unsigned>& uaQ, std::vector<std::string>& saSolutions,
                       bool bStandard, SolverPath path) {
     if (!FindCandidateSolutions(uaQ, saSolutions, bStandard, path)) return false;
-    // A lone solution stays whatever it looks like: it is the only way to make 24.
-    if (saSolutions.size() > 1) std::erase_if(saSolutions, IsRedundantSolution);
+    RemoveRedundantSolutions(saSolutions);
     return true;
+}
+
+void RemoveRedundantSolutions(std::vector<std::string>& saSolutions) {
+    // The count is taken once: the walk itself removes every redundant entry, even if that
+    // leaves one or none.
+    if (saSolutions.size() > 1) std::erase_if(saSolutions, IsRedundantSolution);
 }

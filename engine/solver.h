@@ -33,6 +33,10 @@ bool FindCandidateSolutions(const std::vector<unsigned>& uaQ,
                             std::vector<std::string>& saCandidates, bool bStandard,
                             SolverPath path = SolverPath::Compiled);
 
+// The post-filter: drops every entry IsRedundantSolution finds redundant, but only when the
+// list holds more than one entry; a lone solution stays whatever it looks like.
+void RemoveRedundantSolutions(std::vector<std::string>& saSolutions);
+
 // Instantiates strTemplate with each ordering in order and appends every instance that makes
 // 24 under the rule to saFound. Returns the number appended, or -1 (nothing appended) when
 // the root rewriting finds an instance malformed.

@@ -16,6 +16,18 @@ expect() { # expect EXPECTED_OUTPUT EXPECTED_EXIT ARGS...
     fi
 }
 
+expect_in() { # expect_in STDIN EXPECTED_OUTPUT EXPECTED_EXIT ARGS...
+    local input=$1 expected=$2 code=$3
+    shift 3
+    local out rc
+    out=$(printf '%s' "$input" | "$cli" "$@" 2>/dev/null)
+    rc=$?
+    if [[ "$out" != "$expected" || $rc -ne $code ]]; then
+        printf 'FAIL: tetralyx-cli %s <<< %q\n  expected (%s): %q\n  got      (%s): %q\n' "$*" "$input" "$code" "$expected" "$rc" "$out"
+        failures=$((failures + 1))
+    fi
+}
+
 expect correct 0 check --max 13 "3 3 8 8" "8/(3-8/3)"
 expect correct 0 check --charset gb2312 "1 2 3 4" "４×（１＋２＋３）"
 expect incorrect 0 check "1 2 3 4" "４×（１＋２＋３）"
@@ -57,6 +69,22 @@ expect "" 2 solve 1 2 3 x
 expect "" 2 solve --json 1 2 3 4
 expect "" 2 list 1 2 3 4
 expect "" 2 list --max 11
+expect $'4*(8-1)-4\n1*(8+4*4)' 0 solve 1 4 4 8
+
+judged=$'2*3*4/1\n1*2*3*4\n4*(1+2+3)\n(3+2+1)*4\n1+2+3+4\n'
+expect_in "$judged" $'new\nsimilar to 1\nnew\nsame as 3\nincorrect\nrequired 1 of 3 solutions' 0 judge "1 2 3 4"
+expect_in "$judged" $'new\nsimilar to 1\nnew\nsame as 3\nincorrect\nrequired 2 of 3 solutions' 0 judge --level 3 "1 2 3 4"
+expect_in "$judged" $'new\nsimilar to 1\nnew\nsame as 3\nincorrect\nrequired 3 of 3 solutions' 0 judge --level 4 "4 3 2 1"
+expect_in $'4*(1+2+3)\r\n\r\n   \r\n4 x (3+2+1)\r\n(1+3)*(2+4)' $'new\nsame as 1\nnew\nrequired 2 of 3 solutions' 0 judge --level 2 "1 2 3 4"
+expect_in "４×（１＋２＋３）" $'new\nrequired 1 of 3 solutions' 0 judge --charset gb2312 "1 2 3 4"
+expect_in $'8+(1-5)^2\n8+(5-1)^2\n' $'incorrect\nincorrect\nrequired 1 of 4 solutions' 0 judge "1 2 5 8"
+expect_in $'8+(1-5)^2\n8+(5-1)^2\n' $'new\nsimilar to 1\nrequired 1 of 9 solutions' 0 judge --advanced "1 2 5 8"
+expect_in "" "required 1 of 3 solutions" 0 judge "1 2 3 4"
+expect_in $'1+1+1+1\n' $'incorrect\nrequired 0 of 0 solutions' 0 judge --level 4 "1 1 1 1"
+expect_in "" "" 2 judge "1 2 3 14"
+expect_in "" "" 2 judge --max 10 "1 2 3 11"
+expect_in "" "" 2 judge --level 5 "1 2 3 4"
+expect_in "" "" 2 judge "1 2 3 4" "5"
 
 # The complete lists: every question once, in order, and the published count of the
 # solvable ones under the standard rule.

@@ -38,6 +38,15 @@ const RedundancyCase kRedundancyCases[] = {
     {"2^(5-2)*3", false},
     {"2^(1+2)*3^^(2-1)", true},
     {"2^(1+2)*3^^(3-1)", false},
+    // 7: a multiplication by 1 where the canonicaliser would not put it; only the first
+    // "1*" that is the number 1 (not the end of 11) is looked at.
+    {"8+1*4*4", true},
+    {"1*8+4*4", true},
+    {"8*(1*5-2)", true},
+    {"8*(5-1*2)", true},
+    {"1*(8+4*4)", false},
+    {"1*2*3*4", false},
+    {"11*2+1*2", false},
     // 8, 9: 11+13, 12+12 or 13+11 with a factor that is 1.
     {"12+12*(2-1)", true},
     {"11+13*(2-1)", true},

@@ -63,6 +63,10 @@ const SolveCase kSolveCases[] = {
      {"4*(1+2+3)", "(1+3)*(2+4)", "1*2*3*4", "2*3*4/1"},
      {"4*(1+2+3)", "(1+3)*(2+4)", "1*2*3*4"}},
     {{4, 3, 2, 1}, true, {}, {"4*(1+2+3)", "(1+3)*(2+4)", "1*2*3*4"}},
+    {{1, 4, 4, 8},
+     true,
+     {"4*(8-1)-4", "8+1*4*4", "8+4*4/1", "1*8+4*4", "4*4+8/1", "1*(8+4*4)", "(8+4*4)/1"},
+     {"4*(8-1)-4", "1*(8+4*4)"}},
     {{8, 3, 8, 3}, true, {"8/(3-8/3)"}, {"8/(3-8/3)"}},
     {{3, 3, 8, 8}, false, {}, {"8/(3-8/3)"}},
     {{6, 6, 6, 6}, true, {"6+6+6+6", "6*6-6-6"}, {"6+6+6+6", "6*6-6-6"}},
@@ -117,6 +121,22 @@ TEST(FindAllSolutions, PostFilterRemovesTheRedundantForms) {
         }
     }
     SetStandardRule(true);
+}
+
+TEST(RemoveRedundantSolutions, ALoneSolutionIsNeverFiltered) {
+    SetMaxValue(13);
+    Strings saList = {"2*3*4/1"};
+    RemoveRedundantSolutions(saList);
+    EXPECT_EQ(saList, Strings{"2*3*4/1"});
+    // With company, every redundant entry goes, neighbours included, however few remain.
+    saList = {"8+1*4*4", "8+4*4/1", "1*(8+4*4)", "(8+4*4)/1"};
+    RemoveRedundantSolutions(saList);
+    EXPECT_EQ(saList, Strings{"1*(8+4*4)"});
+    saList = {"2*3*4/1", "(8+4*4)/1"};
+    RemoveRedundantSolutions(saList);
+    EXPECT_TRUE(saList.empty());
+    RemoveRedundantSolutions(saList);
+    EXPECT_TRUE(saList.empty());
 }
 
 TEST(FindAllSolutions, StandardTemplatesComeFirstUnderTheAdvancedRule) {
