@@ -2,14 +2,14 @@
 // complete list of all solutions asks for it. The text path is measured beside the compiled
 // one because the compiled path exists only to beat it.
 #include "engine/enginestate.h"
+#include "engine/question.h"
 #include "engine/solver.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-void SolveOne(benchmark::State& state, std::vector<unsigned> uaQ, bool bStandard,
-              SolverPath path) {
+void SolveOne(benchmark::State& state, std::vector<unsigned> uaQ, bool bStandard, SolverPath path) {
     SetMaxValue(13);
     std::vector<std::string> saSolutions;
     for (auto _ : state) {
@@ -39,22 +39,30 @@ void SolveRange(benchmark::State& state, bool bStandard, SolverPath path) {
     SetStandardRule(true);
 }
 
-#define SOLVER_CASES(path, pathName)                                                               \
-    BENCHMARK_CAPTURE(SolveOne, pathName/standard/1 1 1 1, {1, 1, 1, 1}, true, path);              \
-    BENCHMARK_CAPTURE(SolveOne, pathName/standard/3 3 8 8, {3, 3, 8, 8}, true, path);              \
-    BENCHMARK_CAPTURE(SolveOne, pathName/standard/1 2 3 4, {1, 2, 3, 4}, true, path);              \
-    BENCHMARK_CAPTURE(SolveOne, pathName/standard/6 6 6 6, {6, 6, 6, 6}, true, path);              \
-    BENCHMARK_CAPTURE(SolveOne, pathName/standard/12 12 13 13, {12, 12, 13, 13}, true, path);      \
-    BENCHMARK_CAPTURE(SolveOne, pathName/advanced/1 1 1 1, {1, 1, 1, 1}, false, path);             \
-    BENCHMARK_CAPTURE(SolveOne, pathName/advanced/3 3 8 8, {3, 3, 8, 8}, false, path);             \
-    BENCHMARK_CAPTURE(SolveOne, pathName/advanced/1 2 3 4, {1, 2, 3, 4}, false, path);             \
-    BENCHMARK_CAPTURE(SolveOne, pathName/advanced/6 6 6 6, {6, 6, 6, 6}, false, path);             \
-    BENCHMARK_CAPTURE(SolveOne, pathName/advanced/12 12 13 13, {12, 12, 13, 13}, false, path);     \
-    BENCHMARK_CAPTURE(SolveRange, pathName/advanced/1..13, false, path)->Unit(benchmark::kMillisecond)
+const std::vector<std::vector<unsigned>> kQuestions = {
+    {1, 1, 1, 1}, {3, 3, 8, 8}, {1, 2, 3, 4}, {6, 6, 6, 6}, {12, 12, 13, 13}};
 
-SOLVER_CASES(SolverPath::Compiled, compiled);
-SOLVER_CASES(SolverPath::Text, text);
-BENCHMARK_CAPTURE(SolveRange, compiled/standard/1..13, true, SolverPath::Compiled)
-    ->Unit(benchmark::kMillisecond);
+// Names such as FindAllSolutions/compiled/advanced/3 3 8 8, and .../1..13 for every
+// question of the range.
+const bool kRegistered = [] {
+    for (SolverPath path : {SolverPath::Compiled, SolverPath::Text}) {
+        const std::string strPath = path == SolverPath::Compiled ? "compiled" : "text";
+        for (bool bStandard : {true, false}) {
+            const std::string strRule = bStandard ? "standard" : "advanced";
+            for (const std::vector<unsigned>& uaQ : kQuestions) {
+                const std::string strName =
+                    "FindAllSolutions/" + strPath + "/" + strRule + "/" + FormatQuestionText(uaQ);
+                benchmark::RegisterBenchmark(strName.c_str(), SolveOne, uaQ, bStandard, path);
+            }
+        }
+        benchmark::RegisterBenchmark(("FindAllSolutions/" + strPath + "/advanced/1..13").c_str(),
+                                     SolveRange, false, path)
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RegisterBenchmark("FindAllSolutions/compiled/standard/1..13", SolveRange, true,
+                                 SolverPath::Compiled)
+        ->Unit(benchmark::kMillisecond);
+    return true;
+}();
 
 } // namespace
