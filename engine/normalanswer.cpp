@@ -63,8 +63,9 @@ struct CAnswerForm {
 };
 
 // Every similarity reduction goes through here: it is taken only when it changes the
-// answer and keeps its value, so no reduction can yield a key of another value or leave
-// the answer as it was while calling it similar.
+// answer and provably keeps its value, so no reduction can yield a key of another value
+// or leave the answer as it was while calling it similar. An answer without a value (one
+// the checker never accepts) is not reduced at all.
 bool TakeIfSameValue(CAnswerForm& form, const CAnswerForm& reduced) {
     if (reduced.strModel.empty()) return false;
     const std::string strBefore = form.Real();
@@ -204,7 +205,7 @@ bool SameAnswerValue(const std::string& strLeft, const std::string& strRight) {
     double dLeft = 0.0, dRight = 0.0;
     const bool bLeft = ValueOf(strLeft, dLeft);
     const bool bRight = ValueOf(strRight, dRight);
-    if (!bLeft || !bRight) return bLeft == bRight;
+    if (!bLeft || !bRight) return false;
     return std::fabs(dLeft - dRight) <= 1e-9 * std::max({1.0, std::fabs(dLeft), std::fabs(dRight)});
 }
 
@@ -219,8 +220,9 @@ bool HasNegativeSquaredGroup(const std::string& strReal) {
     return false;
 }
 
-std::string CKVUtilities::GetNormalAnswer(std::vector<unsigned>& uaQ, std::string& strSubNA,
-                                          const std::string& strAnswer) {
+std::string GetNormalAnswerCountingPasses(std::vector<unsigned>& uaQ, std::string& strSubNA,
+                                          const std::string& strAnswer, int& nPasses) {
+    nPasses = 0;
     std::string strText;
     strText.reserve(strAnswer.size());
     for (char c : strAnswer)
@@ -230,9 +232,14 @@ std::string CKVUtilities::GetNormalAnswer(std::vector<unsigned>& uaQ, std::strin
     if (form.strModel.empty()) return {};
 
     // A similar answer is normalised again from its reduced text, until nothing changes.
-    for (int nPass = 1; NormalizePass(form, strSubNA) && nPass < kMaxNormalAnswerPasses; ++nPass) {
+    for (nPasses = 1; NormalizePass(form, strSubNA) && nPasses < kMaxNormalAnswerPasses; ++nPasses)
         form.strModel = GetModel(form.Real(), form.uaValues);
-    }
     uaQ.assign(form.uaValues, form.uaValues + 4);
     return form.Real();
+}
+
+std::string CKVUtilities::GetNormalAnswer(std::vector<unsigned>& uaQ, std::string& strSubNA,
+                                          const std::string& strAnswer) {
+    int nPasses = 0;
+    return GetNormalAnswerCountingPasses(uaQ, strSubNA, strAnswer, nPasses);
 }
