@@ -75,7 +75,7 @@ bool TakeIfSameValue(CAnswerForm& form, const CAnswerForm& reduced) {
     return true;
 }
 
-// a. A division, power or root by the number 1 becomes a multiplication.
+// A division, power or root by the number 1 becomes a multiplication.
 bool ReduceByOne(CAnswerForm& form) {
     bool bReduced = false;
     for (int k = 1; k < 4; ++k) {
@@ -93,7 +93,7 @@ bool ReduceByOne(CAnswerForm& form) {
     return bReduced;
 }
 
-// b, c, d. A division, root or power by a group that equals 1 becomes a multiplication.
+// A division, root or power by a group that equals 1 becomes a multiplication.
 // strOperator is "/", "^^" or "^"; the first one followed by "(" is examined.
 bool ReduceByGroupOfOne(CAnswerForm& form, const std::string& strOperator) {
     const std::string strReal = form.Real();
@@ -129,7 +129,7 @@ size_t FindLoneOne(const std::string& strReal, size_t nFrom, int nExamined) {
     return std::string::npos;
 }
 
-// e. "8+1*4*4" becomes "1*(8+4*4)".
+// "8+1*4*4" becomes "1*(8+4*4)".
 bool MoveOneToFront(CAnswerForm& form, const std::string& strReal, size_t nPos) {
     CAnswerForm moved;
     const std::string strMoved = "1*(" + strReal.substr(0, nPos) + strReal.substr(nPos + 2) + ")";
@@ -137,7 +137,7 @@ bool MoveOneToFront(CAnswerForm& form, const std::string& strReal, size_t nPos) 
     return TakeIfSameValue(form, moved);
 }
 
-// g. A negative group squared: its difference turned round, when that makes it positive.
+// A negative group squared: its difference turned round, when that makes it positive.
 bool TurnSquaredGroupRound(CAnswerForm& form) {
     if (!HasNegativeSquaredGroup(form.Real())) return false;
     CAnswerForm turned = form;
