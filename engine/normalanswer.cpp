@@ -151,8 +151,9 @@ bool TurnSquaredGroupRound(CAnswerForm& form) {
     return TakeIfSameValue(form, turned);
 }
 
-// Steps 2 to 8 once: the strict normal answer, then the similarity reductions. True when
-// a reduction made the answer similar, so that its result must be normalised again.
+// One round: clean-up, mapping and ordering give the strict normal answer, then the similarity
+// reductions. True when a reduction made the answer similar, so that its result must be normalised
+// again.
 bool NormalizePass(CAnswerForm& form, std::string& strSubNA) {
     bool bSimilar = false;
     bool bMovedOne = false;
