@@ -63,8 +63,9 @@ struct CAnswerForm {
 };
 
 // Every similarity reduction goes through here: it is taken only when it changes the
-// answer and keeps its value, so no reduction can yield a key of another value or leave
-// the answer as it was while calling it similar.
+// answer and provably keeps its value, so no reduction can yield a key of another value
+// or leave the answer as it was while calling it similar. An answer without a value (one
+// the checker never accepts) is not reduced at all.
 bool TakeIfSameValue(CAnswerForm& form, const CAnswerForm& reduced) {
     if (reduced.strModel.empty()) return false;
     const std::string strBefore = form.Real();
@@ -74,7 +75,7 @@ bool TakeIfSameValue(CAnswerForm& form, const CAnswerForm& reduced) {
     return true;
 }
 
-// a. A division, power or root by the number 1 becomes a multiplication.
+// A division, power or root by the number 1 becomes a multiplication.
 bool ReduceByOne(CAnswerForm& form) {
     bool bReduced = false;
     for (int k = 1; k < 4; ++k) {
@@ -92,7 +93,7 @@ bool ReduceByOne(CAnswerForm& form) {
     return bReduced;
 }
 
-// b, c, d. A division, root or power by a group that equals 1 becomes a multiplication.
+// A division, root or power by a group that equals 1 becomes a multiplication.
 // strOperator is "/", "^^" or "^"; the first one followed by "(" is examined.
 bool ReduceByGroupOfOne(CAnswerForm& form, const std::string& strOperator) {
     const std::string strReal = form.Real();
@@ -128,7 +129,7 @@ size_t FindLoneOne(const std::string& strReal, size_t nFrom, int nExamined) {
     return std::string::npos;
 }
 
-// e. "8+1*4*4" becomes "1*(8+4*4)".
+// "8+1*4*4" becomes "1*(8+4*4)".
 bool MoveOneToFront(CAnswerForm& form, const std::string& strReal, size_t nPos) {
     CAnswerForm moved;
     const std::string strMoved = "1*(" + strReal.substr(0, nPos) + strReal.substr(nPos + 2) + ")";
@@ -136,7 +137,7 @@ bool MoveOneToFront(CAnswerForm& form, const std::string& strReal, size_t nPos) 
     return TakeIfSameValue(form, moved);
 }
 
-// g. A negative group squared: its difference turned round, when that makes it positive.
+// A negative group squared: its difference turned round, when that makes it positive.
 bool TurnSquaredGroupRound(CAnswerForm& form) {
     if (!HasNegativeSquaredGroup(form.Real())) return false;
     CAnswerForm turned = form;
@@ -150,8 +151,9 @@ bool TurnSquaredGroupRound(CAnswerForm& form) {
     return TakeIfSameValue(form, turned);
 }
 
-// Steps 2 to 8 once: the strict normal answer, then the similarity reductions. True when
-// a reduction made the answer similar, so that its result must be normalised again.
+// One round: clean-up, mapping and ordering give the strict normal answer, then the similarity
+// reductions. True when a reduction made the answer similar, so that its result must be normalised
+// again.
 bool NormalizePass(CAnswerForm& form, std::string& strSubNA) {
     bool bSimilar = false;
     bool bMovedOne = false;
@@ -204,7 +206,7 @@ bool SameAnswerValue(const std::string& strLeft, const std::string& strRight) {
     double dLeft = 0.0, dRight = 0.0;
     const bool bLeft = ValueOf(strLeft, dLeft);
     const bool bRight = ValueOf(strRight, dRight);
-    if (!bLeft || !bRight) return bLeft == bRight;
+    if (!bLeft || !bRight) return false;
     return std::fabs(dLeft - dRight) <= 1e-9 * std::max({1.0, std::fabs(dLeft), std::fabs(dRight)});
 }
 
@@ -219,8 +221,9 @@ bool HasNegativeSquaredGroup(const std::string& strReal) {
     return false;
 }
 
-std::string CKVUtilities::GetNormalAnswer(std::vector<unsigned>& uaQ, std::string& strSubNA,
-                                          const std::string& strAnswer) {
+std::string GetNormalAnswerCountingPasses(std::vector<unsigned>& uaQ, std::string& strSubNA,
+                                          const std::string& strAnswer, int& nPasses) {
+    nPasses = 0;
     std::string strText;
     strText.reserve(strAnswer.size());
     for (char c : strAnswer)
@@ -230,9 +233,14 @@ std::string CKVUtilities::GetNormalAnswer(std::vector<unsigned>& uaQ, std::strin
     if (form.strModel.empty()) return {};
 
     // A similar answer is normalised again from its reduced text, until nothing changes.
-    for (int nPass = 1; NormalizePass(form, strSubNA) && nPass < kMaxNormalAnswerPasses; ++nPass) {
+    for (nPasses = 1; NormalizePass(form, strSubNA) && nPasses < kMaxNormalAnswerPasses; ++nPasses)
         form.strModel = GetModel(form.Real(), form.uaValues);
-    }
     uaQ.assign(form.uaValues, form.uaValues + 4);
     return form.Real();
+}
+
+std::string CKVUtilities::GetNormalAnswer(std::vector<unsigned>& uaQ, std::string& strSubNA,
+                                          const std::string& strAnswer) {
+    int nPasses = 0;
+    return GetNormalAnswerCountingPasses(uaQ, strSubNA, strAnswer, nPasses);
 }

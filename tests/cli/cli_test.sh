@@ -108,12 +108,35 @@ print(d["rule"], d["max"], len(qs), qs[0]["q"], by_q["3 3 8 8"], by_q["1 1 1 1"]
 got=$("$cli" list --json --max 13 | python3 -c 'import json, sys; d = json.load(sys.stdin); print(d["rule"], d["max"], len(d["questions"]))' 2>&1)
 [[ "$got" == "standard 13 1820" ]] || { echo "FAIL: list --json --max 13: $got"; failures=$((failures + 1)); }
 
+expect $'4*(1+2+3)\n4*(1+2+3)' 0 normal "(4*(1+2+3))"
+expect $'(1+2)*(3+5)\n(1+2)*(3+5)' 0 normal "(2+1)*(5+3)"
+expect $'2*3*4/1\n1*2*3*4' 0 normal "2*3*4/1"
+expect $'8+(1-5)^2\n8+(5-1)^2' 0 normal --advanced "8+(1-5)^2"
+expect $'(4+8)*(3-1)\n(4+8)*(3-1)' 0 normal " (3 - 1) * (4 + 8) "
+expect $'8+(2*-2)^2\n8+(2*-2)^2' 0 normal --advanced "8+(2*-2)^2"
+expect "" 0 normal "1+2+3"
+[[ $("$cli" normal "1+2+3" | wc -l) -eq 2 ]] || { echo "FAIL: an unreadable answer prints two empty lines"; failures=$((failures + 1)); }
+expect "" 2 normal
+expect "" 2 normal "1+2+3+4" "4+3+2+1"
+expect "" 2 normal --max 10 "1+2+3+4"
+normal_in() { # normal_in EXPECTED_OUTPUT INPUT
+    local out
+    out=$(printf '%s' "$2" | "$cli" normal --advanced - 2>/dev/null)
+    if [[ "$out" != "$1" ]]; then
+        printf 'FAIL: normal - <<< %q\n  expected: %q\n  got:      %q\n' "$2" "$1" "$out"
+        failures=$((failures + 1))
+    fi
+}
+normal_in $'8+1*4*4\n1*(8+4*4)\n\n\n(1+2)*(3+5)\n(1+2)*(3+5)' $'8+1*4*4\r\nnot an answer\n(3+5)*(1+2)'
+normal_in "" ""
+
 "$cli" --help | grep -q "check" || { echo "FAIL: --help lists no commands"; failures=$((failures + 1)); }
 "$cli" check --help | grep -q "usage: tetralyx-cli check" || { echo "FAIL: check --help"; failures=$((failures + 1)); }
 "$cli" is24 --help | grep -q "usage: tetralyx-cli is24" || { echo "FAIL: is24 --help"; failures=$((failures + 1)); }
 for command in solve list judge; do
     "$cli" $command --help | grep -q "usage: tetralyx-cli $command" || { echo "FAIL: $command --help"; failures=$((failures + 1)); }
 done
+"$cli" normal --help | grep -q "usage: tetralyx-cli normal" || { echo "FAIL: normal --help"; failures=$((failures + 1)); }
 
 if [[ $failures -gt 0 ]]; then
     echo "$failures case(s) failed"
