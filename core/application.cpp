@@ -2,10 +2,10 @@
 
 #include "core/configfile.h"
 #include "core/debuglog.h"
-#include "core/pathutils.h"
-#include "core/registrystore.h"
 #include "core/language.h"
 #include "core/localizedtext.h"
+#include "core/pathutils.h"
+#include "core/registrystore.h"
 #include "core/systeminfo.h"
 
 #include <QDir>
@@ -57,7 +57,9 @@ CApplication::~CApplication() {
     if (g_pApp == this) g_pApp = nullptr;
 }
 
-CApplication* CApplication::Get() { return g_pApp; }
+CApplication* CApplication::Get() {
+    return g_pApp;
+}
 
 int CApplication::Run(const CStartupHooks& hooks) {
     return Run(GetModulePath(2), GetUserFolder(), hooks);
@@ -91,7 +93,8 @@ int CApplication::Run(const QString& strAppFolder, const QString& strUserFolder,
     m_nBuildYear = kBuildYear;
     m_nBuildMonth = kBuildMonth;
     m_nBuildDay = kBuildDay;
-    m_strBuildDate = QStringLiteral("%1-%2-%3").arg(m_nBuildYear).arg(m_nBuildMonth).arg(m_nBuildDay);
+    m_strBuildDate =
+        QStringLiteral("%1-%2-%3").arg(m_nBuildYear).arg(m_nBuildMonth).arg(m_nBuildDay);
 
     return hooks.fnRunMainWindow ? hooks.fnRunMainWindow() : kExitOk;
 }

@@ -10,7 +10,6 @@
 inline QString LocalizedText(std::uint32_t nId, const QString& strParam1 = QString(),
                              const QString& strParam2 = QString(),
                              const QString& strParam3 = QString()) {
-    return QString::fromStdString(GetLocalizedText(nId, strParam1.toStdString(),
-                                                   strParam2.toStdString(),
-                                                   strParam3.toStdString()));
+    return QString::fromStdString(GetLocalizedText(
+        nId, strParam1.toStdString(), strParam2.toStdString(), strParam3.toStdString()));
 }

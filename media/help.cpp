@@ -3,10 +3,10 @@
 #include "core/application.h"
 #include "core/browser.h"
 #include "core/configfile.h"
-#include "core/pathutils.h"
-#include "core/registrystore.h"
 #include "core/language.h"
 #include "core/localizedtext.h"
+#include "core/pathutils.h"
+#include "core/registrystore.h"
 
 #include <QDir>
 #include <QFile>
@@ -128,8 +128,12 @@ QString GetProductHomePage(int nLanguageId) {
     }
 }
 
-QString GetMakerHomePage() { return GetMakerHomePage(static_cast<int>(GetLanguageId())); }
-QString GetProductHomePage() { return GetProductHomePage(static_cast<int>(GetLanguageId())); }
+QString GetMakerHomePage() {
+    return GetMakerHomePage(static_cast<int>(GetLanguageId()));
+}
+QString GetProductHomePage() {
+    return GetProductHomePage(static_cast<int>(GetLanguageId()));
+}
 
 HelpRequest ResolveHelpTopic(unsigned nTopic, int nLanguageId, const QString& strAppFolder) {
     HelpRequest request;
@@ -171,12 +175,15 @@ QString ReadHelpPageTitle(const QString& strPath) {
     return document.toPlainText().simplified();
 }
 
-void SetHelpViewerHook(HelpViewerHook hook) { g_viewerHook = std::move(hook); }
+void SetHelpViewerHook(HelpViewerHook hook) {
+    g_viewerHook = std::move(hook);
+}
 
 bool ShowHelpTopic(unsigned nTopic, bool /*bReserved*/) {
     const CApplication* pApp = CApplication::Get();
     const QString strAppFolder = pApp ? pApp->m_strAppFolder : GetModulePath(2);
-    const HelpRequest request = ResolveHelpTopic(nTopic, static_cast<int>(GetLanguageId()), strAppFolder);
+    const HelpRequest request =
+        ResolveHelpTopic(nTopic, static_cast<int>(GetLanguageId()), strAppFolder);
     if (request.bOpenMakerHomePage) OpenInBrowser(request.strMakerHomePage);
     // Without the viewer (a program with no windows) a local page goes to the browser too.
     if (request.bInViewer && g_viewerHook)

@@ -46,9 +46,9 @@ QString GetProductHomePage();
 struct HelpRequest {
     bool bOpenMakerHomePage = false; // the release notes also open the maker's home page
     QString strMakerHomePage;
-    bool bInViewer = false;          // the page is in the help set beside the program
-    QString strHelpFolder;           // the language's help set, when bInViewer
-    QString strTarget;               // local page path, or the web address
+    bool bInViewer = false; // the page is in the help set beside the program
+    QString strHelpFolder;  // the language's help set, when bInViewer
+    QString strTarget;      // local page path, or the web address
     QString strWindow;
 };
 

@@ -179,6 +179,10 @@ void CHelpViewerDialog::ShowTopicPage(const QString& strHelpFolder, const QStrin
     g_pViewer->ShowPage(strHelpFolder, strPage, strWindow);
 }
 
-CHelpViewerDialog* CHelpViewerDialog::GetViewer() { return g_pViewer; }
+CHelpViewerDialog* CHelpViewerDialog::GetViewer() {
+    return g_pViewer;
+}
 
-void CHelpViewerDialog::CloseViewer() { delete g_pViewer.data(); }
+void CHelpViewerDialog::CloseViewer() {
+    delete g_pViewer.data();
+}

@@ -12,8 +12,8 @@ namespace {
 
 struct ErrorRow {
     int nError;
-    unsigned nTextId;      // string-table text, or
-    const char* szText;    // a text of its own
+    unsigned nTextId;   // string-table text, or
+    const char* szText; // a text of its own
 };
 
 const ErrorRow kErrors[] = {

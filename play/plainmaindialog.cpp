@@ -147,7 +147,8 @@ void CPlainMainDialog::showEvent(QShowEvent* pEvent) {
     if (!pApp) return;
     if (CInstanceServer* pServer = pApp->GetInstanceServer()) {
         pServer->SetPublishedTitle(windowTitle());
-        if (pServer->TakePendingRaise()) QTimer::singleShot(0, this, &CPlainMainDialog::BringToFront);
+        if (pServer->TakePendingRaise())
+            QTimer::singleShot(0, this, &CPlainMainDialog::BringToFront);
     }
     if (!m_bReleaseNoteDone && !pApp->m_strBuildDate.isEmpty()) {
         m_bReleaseNoteDone = true;

@@ -124,7 +124,9 @@ TEST_F(ApplicationTest, AMissingDefaultMusicFileEndsTheProgram) {
         m_nMainWindows = 0;
         const QString strShipped = m_strAppFolder + "/config/defaultmusic.ini";
         QFile::remove(strShipped);
-        if (c.bFolderInstead) ASSERT_TRUE(QDir().mkpath(strShipped));
+        if (c.bFolderInstead) {
+            ASSERT_TRUE(QDir().mkpath(strShipped));
+        }
         CApplication app;
         EXPECT_EQ(Run(app), CApplication::kExitBrokenInstallation);
         EXPECT_EQ(m_nMainWindows, 0);
@@ -145,8 +147,12 @@ TEST_F(ApplicationTest, TheStartLanguageComesFromTheStoredSetting) {
         int nExpected;
     };
     const Case cases[] = {
-        {2052, false, 2052}, {1028, false, 1028}, {1033, false, 1033},
-        {1041, false, 1033}, {0, false, 1033},    {std::nullopt, false, nSystemResult},
+        {2052, false, 2052},
+        {1028, false, 1028},
+        {1033, false, 1033},
+        {1041, false, 1033},
+        {0, false, 1033},
+        {std::nullopt, false, nSystemResult},
         // A value of the wrong kind counts as missing.
         {2052, true, nSystemResult},
     };

@@ -1,9 +1,9 @@
 #include "core/application.h"
 #include "core/language.h"
+#include "core/localizedtext.h"
 #include "core/registrystore.h"
 #include "media/help.h"
 #include "media/linkopening.h"
-#include "core/localizedtext.h"
 #include "tests/support/testfolders.h"
 #include "tests/support/urlrecorder.h"
 
@@ -89,10 +89,10 @@ protected:
                                                 "<html><title>t</title></html>"));
         CRegistryStore::SetBaseKey(QDir(m_folders.Home()).filePath("registry.ini"),
                                    "software\\Korvane\\Tetralyx\\1.3");
-        SetHelpViewerHook([this](const QString& strFolder, const QString& strPage,
-                                 const QString& strWindow) {
-            m_saViewed.append(strFolder + " | " + strPage + " | " + strWindow);
-        });
+        SetHelpViewerHook(
+            [this](const QString& strFolder, const QString& strPage, const QString& strWindow) {
+                m_saViewed.append(strFolder + " | " + strPage + " | " + strWindow);
+            });
         SetLanguageId(kLanguageEnglish);
     }
     void TearDown() override {
@@ -136,10 +136,12 @@ TEST_F(HelpTest, ATopicOpensInTheViewerWhenItsPageIsInTheHelpSet) {
         SCOPED_TRACE(std::to_string(c.nTopic) + " in " + std::to_string(c.nLanguage));
         const HelpRequest request = ResolveHelpTopic(c.nTopic, c.nLanguage, m_folders.Scratch());
         EXPECT_EQ(request.bInViewer, c.bInViewer);
-        EXPECT_EQ(request.strTarget,
-                  c.bInViewer ? Help(c.szTarget) : "https://help.example.org" + QString(c.szTarget));
-        if (c.bInViewer)
+        EXPECT_EQ(request.strTarget, c.bInViewer
+                                         ? Help(c.szTarget)
+                                         : "https://help.example.org" + QString(c.szTarget));
+        if (c.bInViewer) {
             EXPECT_EQ(request.strHelpFolder, Help(QString(c.szTarget).section('/', 0, 0)));
+        }
         EXPECT_EQ(request.strWindow, c.szWindow);
         EXPECT_EQ(request.bOpenMakerHomePage, false);
     }
@@ -149,9 +151,8 @@ TEST_F(HelpTest, ATopicOpensInTheViewerWhenItsPageIsInTheHelpSet) {
 
 TEST_F(HelpTest, ShowHelpTopicUsesTheViewerOrTheBrowser) {
     EXPECT_TRUE(ShowHelpTopic(13));
-    EXPECT_EQ(m_saViewed,
-              QStringList{Help("english") + " | " + Help("english/userguide/3_rules.htm") +
-                          " | FullScreen"});
+    EXPECT_EQ(m_saViewed, QStringList{Help("english") + " | " +
+                                      Help("english/userguide/3_rules.htm") + " | FullScreen"});
     EXPECT_TRUE(m_browser.m_saOpened.isEmpty());
 
     // The help set of another language is missing: the web page of the same topic.
@@ -198,7 +199,8 @@ TEST_F(HelpTest, TheMakersSiteComesFromTheBaseConfiguration) {
         const char* szSite;    // nullptr: the built-in site
     };
     const Case cases[] = {
-        {"[BaseString]\r\nMaker Site = https://games.example.net/\r\n", "https://games.example.net"},
+        {"[BaseString]\r\nMaker Site = https://games.example.net/\r\n",
+         "https://games.example.net"},
         {"[BaseString]\r\nMaker Site = http://plain.example.net\r\n", "http://plain.example.net"},
         {"[BaseString]\r\nMaker Site = ftp://files.example.net\r\n", nullptr},
         {"[BaseString]\r\nMaker Site = \r\n", nullptr},
@@ -211,7 +213,9 @@ TEST_F(HelpTest, TheMakersSiteComesFromTheBaseConfiguration) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szContent ? c.szContent : "(no file)");
         QFile::remove(strBase);
-        if (c.szContent) ASSERT_TRUE(CTestFolders::WriteFile(strBase, c.szContent));
+        if (c.szContent) {
+            ASSERT_TRUE(CTestFolders::WriteFile(strBase, c.szContent));
+        }
         LoadMakerSite(strBase);
         EXPECT_EQ(GetMakerSite(), c.szSite ? QString(c.szSite) : strBuiltIn);
     }

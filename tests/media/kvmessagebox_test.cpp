@@ -29,7 +29,9 @@ TEST(KVMessageBoxLogic, ButtonSetsShowTheirLabelsAndResultsByPosition) {
         const MessageButtonRow row = CKVMessageBoxLogic::GetButtons(c.nStyle);
         for (size_t n = 0; n < 3; ++n) {
             EXPECT_EQ(row[n].nTextId, c.naIds[n]) << "position " << n;
-            if (c.naIds[n] != 0) EXPECT_EQ(row[n].nResult, c.naResults[n]) << "position " << n;
+            if (c.naIds[n] != 0) {
+                EXPECT_EQ(row[n].nResult, c.naResults[n]) << "position " << n;
+            }
         }
     }
 }
@@ -61,8 +63,7 @@ TEST(KVMessageBoxLogic, DefaultButtonCountsOnlyTheShownButtons) {
         {0x24, 1},  // Yes, No: Yes
         {0x124, 2}, // second: No
         {0x224, 1}, // a third button does not exist: the first
-        {0x003, 0}, {0x103, 1}, {0x203, 2},
-        {0x000, 2}, {0x100, 2}, // OK alone
+        {0x003, 0}, {0x103, 1}, {0x203, 2}, {0x000, 2}, {0x100, 2}, // OK alone
         {0x301, 1}, // an unknown default value: the first
         {0x102, 1},
     };
