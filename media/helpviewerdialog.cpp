@@ -96,13 +96,13 @@ void CHelpViewerDialog::ShowPage(const QString& strHelpFolder, const QString& st
     m_strHelpFolder = strHelpFolder;
     m_strWindow = strWindow;
     if (bNewFolder) {
-        // Another language: the old history belongs to other pages.
-        m_pBrowser->clearHistory();
         FillContents();
         m_pHome->setToolTip(ReadHelpPageTitle(QDir(m_strHelpFolder).filePath("index.html")));
     }
     m_pContents->setVisible(m_strWindow == kHelpWindowFullScreen);
     m_pBrowser->setSource(QUrl::fromLocalFile(strPage));
+    // Another language: the old history belongs to other pages.
+    if (bNewFolder) m_pBrowser->clearHistory();
     if (bNewWindow) ApplyWindowSize();
     show();
     if (isMinimized()) showNormal();
@@ -115,7 +115,8 @@ void CHelpViewerDialog::ApplyWindowSize() {
     const QRect available = pScreen ? pScreen->availableGeometry() : QRect(0, 0, 1024, 768);
     QSize size;
     if (m_strWindow == kHelpWindowReleaseNote)
-        size = QSize(640, 560).boundedTo(available.size());
+        size = QSize(available.width() * 3 / 5, available.height() * 7 / 10)
+                   .boundedTo(QSize(640, 560));
     else
         size = QSize(available.width() * 4 / 5, available.height() * 4 / 5);
     resize(size);

@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -77,6 +78,10 @@ CPlainMainDialog::CPlainMainDialog(QWidget* pParent) : QMainWindow(pParent) {
     pLayout->addStretch(1);
     setCentralWidget(pCentral);
     resize(560, 420);
+    if (const QScreen* pScreen = screen()) {
+        const QRect available = pScreen->availableGeometry();
+        move(available.center() - QPoint(width() / 2, height() / 2));
+    }
 
     if (CApplication* pApp = CApplication::Get()) {
         pApp->SetMainWindow(this);
