@@ -22,11 +22,7 @@ int RunDesktopProgram(QApplication& qtApp) {
     qtApp.setQuitOnLastWindowClosed(false);
 
     CApplication app;
-    SetHelpViewerHook(&CHelpViewerDialog::ShowTopicPage);
-    CConfigFile::SetWriteErrorHook([](const QString& strPath) {
-        ShowKVMessageBox(LocalizedText(kIdCannotWriteFile, strPath), QString(),
-                         KV_MB_OK | KV_MB_ICONEXCLAMATION);
-    });
+    InstallDesktopHooks();
 
     CStartupHooks hooks;
     hooks.fnShowMessage = [](const QString& strText, const QString& strCaption, unsigned nStyle) {
@@ -42,8 +38,20 @@ int RunDesktopProgram(QApplication& qtApp) {
     };
     const int nExitCode = app.Run(hooks);
 
+    RemoveDesktopHooks();
+    return nExitCode;
+}
+
+void InstallDesktopHooks() {
+    SetHelpViewerHook(&CHelpViewerDialog::ShowTopicPage);
+    CConfigFile::SetWriteErrorHook([](const QString& strPath) {
+        ShowKVMessageBox(LocalizedText(kIdCannotWriteFile, strPath), QString(),
+                         KV_MB_OK | KV_MB_ICONEXCLAMATION);
+    });
+}
+
+void RemoveDesktopHooks() {
     CHelpViewerDialog::CloseViewer();
     CConfigFile::SetWriteErrorHook({});
     SetHelpViewerHook({});
-    return nExitCode;
 }

@@ -6,3 +6,8 @@ class QApplication;
 
 // Runs the start-up sequence and the main window; returns the exit code.
 int RunDesktopProgram(QApplication& qtApp);
+
+// The windows behind the logic's hooks: help topics in the help viewer, a settings file
+// that cannot be saved in the message box. RemoveDesktopHooks undoes it.
+void InstallDesktopHooks();
+void RemoveDesktopHooks();
