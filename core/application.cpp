@@ -85,8 +85,9 @@ int CApplication::Run(const QString& strAppFolder, const QString& strUserFolder,
     m_bDebugLog = false;
 
     if (IsWorldCupRunningElsewhere()) {
-        hooks.fnShowMessage(LocalizedText(kIdDenyStartDuringWorldCup, m_strProductName),
-                            LocalizedText(kIdDenyNewCaption), kStyleOkExclamation);
+        if (hooks.fnShowMessage)
+            hooks.fnShowMessage(LocalizedText(kIdDenyStartDuringWorldCup, m_strProductName),
+                                LocalizedText(kIdDenyNewCaption), kStyleOkExclamation);
         return kExitWorldCupRunning;
     }
 

@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr unsigned kIdHideDetails = 40004;
