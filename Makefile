@@ -12,8 +12,15 @@ build: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS)
 
+# The desktop program needs a display; without one it says so instead of failing obscurely.
 run: build
-	./build/release/cli/tetralyx-cli --help
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "make run: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2; \
+	  echo "Start Tetralyx from a desktop session, or on a virtual display:" >&2; \
+	  echo "  xvfb-run -a ./build/release/app/tetralyx" >&2; \
+	  exit 1; \
+	fi
+	./build/release/app/tetralyx
 
 test: test-release test-asan
 

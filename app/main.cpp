@@ -1,0 +1,10 @@
+// tetralyx: the desktop program.
+#include "play/desktopstartup.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tetralyx"));
+    return RunDesktopProgram(qtApp);
+}

@@ -1,0 +1,190 @@
+#include "core/application.h"
+
+#include "core/configfile.h"
+#include "core/debuglog.h"
+#include "core/language.h"
+#include "core/localizedtext.h"
+#include "core/pathutils.h"
+#include "core/registrystore.h"
+#include "core/systeminfo.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+CApplication* g_pApp = nullptr;
+
+const QString kBaseKey = QStringLiteral("software\\Korvane\\Tetralyx\\1.3");
+
+constexpr unsigned kIdInstallationDestroyed = 100009;
+constexpr unsigned kIdDenyStartDuringWorldCup = 40110;
+constexpr unsigned kIdDenyNewCaption = 40111;
+constexpr unsigned kStyleOkExclamation = 0x30;
+
+QString WithoutTrailingSlash(QString strPath) {
+    while (strPath.size() > 1 && strPath.endsWith(u'/'))
+        strPath.chop(1);
+    return strPath;
+}
+
+// The user's copy must be writable even when the shipped file is read-only.
+void CopyUserFile(const QString& strFrom, const QString& strTo) {
+    if (!QFile::copy(strFrom, strTo)) return;
+    QFile::setPermissions(strTo, QFile::permissions(strTo) | QFile::WriteOwner | QFile::ReadOwner);
+}
+
+} // namespace
+
+bool IsWorldCupTitle(const QString& strTitle) {
+    // Simplified Chinese writes the cup 杯, Traditional Chinese often 盃.
+    static const QString saMarks[] = {QStringLiteral("World Cup"), QString::fromUtf8("世界杯"),
+                                      QString::fromUtf8("世界盃")};
+    for (const QString& strMark : saMarks)
+        if (strTitle.contains(strMark)) return true;
+    return false;
+}
+
+CApplication::CApplication() {
+    if (!g_pApp) g_pApp = this;
+}
+
+CApplication::~CApplication() {
+    // The lock goes last, after the socket other copies could still reach.
+    m_pInstanceServer.reset();
+    if (m_pInstanceLock) m_pInstanceLock->Unlock();
+    if (g_pApp == this) g_pApp = nullptr;
+}
+
+CApplication* CApplication::Get() {
+    return g_pApp;
+}
+
+int CApplication::Run(const CStartupHooks& hooks) {
+    return Run(GetModulePath(2), GetUserFolder(), hooks);
+}
+
+int CApplication::Run(const QString& strAppFolder, const QString& strUserFolder,
+                      const CStartupHooks& hooks) {
+    m_nStringRecords = CountStringRecords();
+
+    m_strRegistryRoot = QDir(strUserFolder).filePath(QStringLiteral("registry.ini"));
+    m_strRegistryKey = kBaseKey;
+    CRegistryStore::SetBaseKey(m_strRegistryRoot, m_strRegistryKey);
+
+    switch (Configure(strAppFolder, strUserFolder, hooks)) {
+    case ConfigResult::AlreadyRunning:
+        return kExitOk;
+    case ConfigResult::BrokenInstallation:
+        return kExitBrokenInstallation;
+    case ConfigResult::Ok:
+        break;
+    }
+
+    m_bDebugLog = false;
+
+    if (IsWorldCupRunningElsewhere()) {
+        if (hooks.fnShowMessage)
+            hooks.fnShowMessage(LocalizedText(kIdDenyStartDuringWorldCup, m_strProductName),
+                                LocalizedText(kIdDenyNewCaption), kStyleOkExclamation);
+        return kExitWorldCupRunning;
+    }
+
+    m_nBuildYear = kBuildYear;
+    m_nBuildMonth = kBuildMonth;
+    m_nBuildDay = kBuildDay;
+    m_strBuildDate =
+        QStringLiteral("%1-%2-%3").arg(m_nBuildYear).arg(m_nBuildMonth).arg(m_nBuildDay);
+
+    return hooks.fnRunMainWindow ? hooks.fnRunMainWindow() : kExitOk;
+}
+
+CApplication::ConfigResult CApplication::Configure(const QString& strAppFolder,
+                                                   const QString& strUserFolder,
+                                                   const CStartupHooks& hooks) {
+    // 1. Single instance: a second start raises the first and ends without a word.
+    m_strInstanceFolder = GetInstanceFolder();
+    m_pInstanceLock = std::make_unique<CInstanceLock>(m_strInstanceFolder);
+    if (!m_pInstanceLock->TryLock()) {
+        RaiseOtherInstance();
+        m_pInstanceLock.reset();
+        return ConfigResult::AlreadyRunning;
+    }
+    m_pInstanceServer = std::make_unique<CInstanceServer>(m_strInstanceFolder);
+    m_pInstanceServer->Listen();
+
+    // 2 to 5. Paths: shipped files beside the executable, the user's in the user folder.
+    m_strAppFolder = WithoutTrailingSlash(strAppFolder);
+    m_strConfigFolder = JoinPath(m_strAppFolder, QStringLiteral("config"));
+    m_strBaseConfigPath = JoinPath(m_strConfigFolder, QStringLiteral("configbase.ini"));
+    m_strUserFolder = WithoutTrailingSlash(strUserFolder);
+    m_strDefaultMusicPath = JoinPath(m_strConfigFolder, QStringLiteral("defaultmusic.ini"));
+    m_strMusicPath = JoinPath(m_strUserFolder, QStringLiteral("music.ini"));
+
+    // 6. Without the shipped defaults the installation is broken. A folder of that name
+    // is no settings file either.
+    if (!QFileInfo(m_strDefaultMusicPath).isFile()) {
+        if (hooks.fnShowMessage)
+            hooks.fnShowMessage(LocalizedText(kIdInstallationDestroyed), QString(),
+                                kStyleOkExclamation);
+        return ConfigResult::BrokenInstallation;
+    }
+
+    // 7 and 8. The user folder must exist before the user's copy can be made in it.
+    QDir().mkpath(m_strUserFolder);
+    if (!PathExists(m_strMusicPath)) CopyUserFile(m_strDefaultMusicPath, m_strMusicPath);
+    m_strFavoritePath = JoinPath(m_strUserFolder, QStringLiteral("cmf.ini"));
+    m_strTroublePath = JoinPath(m_strUserFolder, QStringLiteral("ctm.ini"));
+
+    // 9. Provisional language; the debug log goes to the temporary folder.
+    SetLanguageId(kLanguageEnglish);
+    m_strDebugFolder = WithoutTrailingSlash(QDir::tempPath());
+    SetDebugLogFolder(m_strDebugFolder);
+
+    // 10 and 11. A language chosen later in the Tools menu is stored at once.
+    SetLanguageStoreHook([](std::uint32_t nLanguageId) {
+        CRegistryStore::WriteNumber(QStringLiteral("Shell"), QStringLiteral("LCID"),
+                                    static_cast<int>(nLanguageId));
+    });
+    LoadLanguageSetting();
+    RefreshNames();
+    return ConfigResult::Ok;
+}
+
+void CApplication::LoadLanguageSetting() {
+    const int nStored = CRegistryStore::ReadNumber(QStringLiteral("Shell"), QStringLiteral("LCID"),
+                                                   GetUserDefaultLanguageId());
+    const bool bChinese = nStored == static_cast<int>(kLanguageSimplifiedChinese) ||
+                          nStored == static_cast<int>(kLanguageTraditionalChinese);
+    SetLanguageId(bChinese ? static_cast<std::uint32_t>(nStored) : kLanguageEnglish);
+}
+
+void CApplication::RefreshNames() {
+    m_strProductName = QString::fromStdString(GetProductName());
+    m_strCompanyName = QString::fromStdString(GetCompanyName());
+}
+
+void CApplication::RaiseOtherInstance() {
+    const qint64 nHolder = m_pInstanceLock ? m_pInstanceLock->GetHolderPid() : 0;
+    if (nHolder > 0 && SendRaiseRequest(GetInstanceSocketPath(m_strInstanceFolder, nHolder)))
+        return;
+    const QStringList saOthers = FindOtherInstances(m_strInstanceFolder, QString());
+    if (!saOthers.isEmpty()) SendRaiseRequest(saOthers.first());
+}
+
+bool CApplication::IsWorldCupRunningElsewhere() const {
+    const QString strOwn = m_pInstanceServer ? m_pInstanceServer->GetSocketPath() : QString();
+    for (const QString& strOther : FindOtherInstances(m_strInstanceFolder, strOwn))
+        if (IsWorldCupTitle(QueryInstanceTitle(strOther))) return true;
+    return false;
+}
+
+int CApplication::EnumInstances(int nMode) {
+    const QString strOwn = m_pInstanceServer ? m_pInstanceServer->GetSocketPath() : QString();
+    const QStringList saOthers = FindOtherInstances(m_strInstanceFolder, strOwn);
+    if (nMode == 1)
+        for (const QString& strOther : saOthers)
+            SendCloseRequest(strOther, 1, 2);
+    return static_cast<int>(saOthers.size()) + (m_pMainWindow ? 1 : 0);
+}

@@ -1,0 +1,231 @@
+#include "media/kvmessageboxdialog.h"
+
+#include "core/application.h"
+#include "core/language.h"
+#include "core/localizedtext.h"
+#include "media/help.h"
+#include "media/kvmessagebox.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr unsigned kIdHideDetails = 40004;
+constexpr unsigned kIdShowDetails = 40059;
+constexpr unsigned kIdDetails = 40132;
+constexpr unsigned kIdShowNextTime = 40060;
+constexpr unsigned kIdProduct = 140000;
+constexpr int kDetailsHeight = 140;
+
+QString ProductName() {
+    const CApplication* pApp = CApplication::Get();
+    if (pApp && !pApp->m_strProductName.isEmpty()) return pApp->m_strProductName;
+    return LocalizedText(kIdProduct);
+}
+
+QStyle::StandardPixmap IconPixmap(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Stop:
+        return QStyle::SP_MessageBoxCritical;
+    case MessageIcon::Question:
+        return QStyle::SP_MessageBoxQuestion;
+    case MessageIcon::Information:
+        return QStyle::SP_MessageBoxInformation;
+    default:
+        return QStyle::SP_MessageBoxWarning;
+    }
+}
+
+// A read-only text area that looks like part of the window but can still be selected
+// and scrolled.
+QPlainTextEdit* MakeTextArea(const QString& strText, QWidget* pParent, bool bFramed) {
+    auto* pEdit = new QPlainTextEdit(pParent);
+    pEdit->setReadOnly(true);
+    pEdit->setPlainText(QString(strText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    if (!bFramed) {
+        pEdit->setFrameShape(QFrame::NoFrame);
+        QPalette palette = pEdit->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+        pEdit->setPalette(palette);
+    }
+    return pEdit;
+}
+
+} // namespace
+
+CKVMessageBox::CKVMessageBox(const QString& strMessage, const QString& strCaption, unsigned nStyle,
+                             bool bHasDetails, const QString& strDetails, bool bShowCheck,
+                             bool bCheck, QWidget* pParent)
+    : QDialog(pParent), m_strMessage(strMessage), m_strCaption(strCaption),
+      m_strDetails(strDetails), m_nStyle(nStyle), m_bHasDetails(bHasDetails),
+      m_bShowCheck(bShowCheck), m_bCheck(bCheck) {
+    if (m_strCaption.isEmpty()) m_strCaption = ProductName();
+    setWindowTitle(m_strCaption);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+
+    // Icon and message.
+    m_pIcon = new QLabel(this);
+    m_pIcon->setObjectName(QStringLiteral("icon"));
+    const MessageIcon icon = CKVMessageBoxLogic::GetIcon(nStyle);
+    if (icon != MessageIcon::None) {
+        const int nSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+        m_pIcon->setPixmap(style()->standardIcon(IconPixmap(icon), nullptr, this).pixmap(nSize));
+        m_pIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    } else {
+        m_pIcon->hide();
+    }
+    m_pMessage = MakeTextArea(strMessage, this, false);
+    m_pMessage->setObjectName(QStringLiteral("message"));
+    m_pMessage->setFixedHeight(kBaseMessageHeight + CKVMessageBoxLogic::GetGrowth(strMessage));
+    // The size rule counts 80 characters a line.
+    const int nWidth = m_pMessage->fontMetrics().averageCharWidth() * 80 + 24;
+    m_pMessage->setFixedWidth(std::clamp(nWidth, 360, 720));
+    auto* pTop = new QHBoxLayout;
+    pTop->addWidget(m_pIcon);
+    pTop->addWidget(m_pMessage, 1);
+
+    // Details button, check box and the three button positions.
+    const bool bHelpLink = CKVMessageBoxLogic::GetHelpTopic(strDetails) >= 0;
+    m_pDetailsButton =
+        new QPushButton(LocalizedText(bHelpLink ? kIdDetails : kIdShowDetails), this);
+    m_pDetailsButton->setObjectName(QStringLiteral("details"));
+    m_pDetailsButton->setEnabled(bHasDetails);
+    m_pDetailsButton->setAutoDefault(false);
+    connect(m_pDetailsButton, &QPushButton::clicked, this, &CKVMessageBox::OnDetails);
+
+    m_pCheck = new QCheckBox(LocalizedText(kIdShowNextTime), this);
+    m_pCheck->setObjectName(QStringLiteral("check"));
+    m_pCheck->setChecked(bCheck);
+    m_pCheck->setVisible(bShowCheck);
+
+    auto* pButtons = new QHBoxLayout;
+    pButtons->addWidget(m_pDetailsButton);
+    pButtons->addWidget(m_pCheck);
+    pButtons->addStretch(1);
+    const MessageButtonRow row = CKVMessageBoxLogic::GetButtons(nStyle);
+    static const char* const szaNames[] = {"left", "middle", "right"};
+    for (int n = 0; n < 3; ++n) {
+        const MessageButton& button = row[static_cast<size_t>(n)];
+        auto* pButton = new QPushButton(this);
+        pButton->setObjectName(QString::fromLatin1(szaNames[n]));
+        if (button.nTextId != 0)
+            pButton->setText(LocalizedText(button.nTextId));
+        else
+            pButton->hide();
+        connect(pButton, &QPushButton::clicked, this, [this, n] { OnButton(n); });
+        pButtons->addWidget(pButton);
+        m_apButtons[static_cast<size_t>(n)] = pButton;
+    }
+    m_apButtons[static_cast<size_t>(CKVMessageBoxLogic::GetDefaultPosition(nStyle))]->setDefault(
+        true);
+
+    m_pDetails = MakeTextArea(bHelpLink ? QString() : strDetails, this, true);
+    m_pDetails->setObjectName(QStringLiteral("detailsPane"));
+    m_pDetails->setFixedHeight(kDetailsHeight);
+
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->setSizeConstraint(QLayout::SetFixedSize);
+    pLayout->addLayout(pTop);
+    pLayout->addLayout(pButtons);
+    pLayout->addWidget(m_pDetails);
+
+    // Both heights, measured once; the box opens collapsed.
+    pLayout->activate();
+    m_nExpandedHeight = sizeHint().height();
+    m_pDetails->hide();
+    pLayout->activate();
+    m_nCollapsedHeight = sizeHint().height();
+    resize(sizeHint());
+}
+
+void CKVMessageBox::showEvent(QShowEvent* pEvent) {
+    QDialog::showEvent(pEvent);
+    Recentre();
+    // Focus moves may have handed the default look to another button; restore it.
+    QTimer::singleShot(0, this, [this] {
+        const int nDefault = CKVMessageBoxLogic::GetDefaultPosition(m_nStyle);
+        for (int n = 0; n < 3; ++n)
+            m_apButtons[static_cast<size_t>(n)]->setDefault(n == nDefault);
+        m_apButtons[static_cast<size_t>(nDefault)]->setFocus();
+    });
+}
+
+void CKVMessageBox::keyPressEvent(QKeyEvent* pEvent) {
+    if (pEvent->key() == Qt::Key_F1 && pEvent->modifiers() == Qt::NoModifier) {
+        ShowHelpTopic(kHelpTopicContents);
+        return;
+    }
+    QDialog::keyPressEvent(pEvent);
+}
+
+void CKVMessageBox::reject() {
+    const int nResult = CKVMessageBoxLogic::GetEscapeResult(m_nStyle);
+    if (nResult != 0) Finish(nResult);
+}
+
+void CKVMessageBox::OnButton(int nPosition) {
+    const MessageButtonRow row = CKVMessageBoxLogic::GetButtons(m_nStyle);
+    Finish(row[static_cast<size_t>(nPosition)].nResult);
+}
+
+void CKVMessageBox::OnDetails() {
+    const int nTopic = CKVMessageBoxLogic::GetHelpTopic(m_strDetails);
+    if (nTopic >= 0) {
+        ShowHelpTopic(static_cast<unsigned>(nTopic));
+        return;
+    }
+    SetDetailsShown(!m_bDetailsShown);
+}
+
+void CKVMessageBox::SetDetailsShown(bool bShown) {
+    m_bDetailsShown = bShown;
+    m_pDetails->setVisible(bShown);
+    m_pDetailsButton->setText(LocalizedText(bShown ? kIdHideDetails : kIdShowDetails));
+    layout()->activate();
+    resize(width(), bShown ? m_nExpandedHeight : m_nCollapsedHeight);
+    Recentre();
+}
+
+void CKVMessageBox::Finish(int nResult) {
+    m_nResult = nResult;
+    if (m_bShowCheck) m_bCheck = m_pCheck->isChecked();
+    done(nResult);
+}
+
+void CKVMessageBox::Recentre() {
+    QRect area;
+    if (const QWidget* pOwner = parentWidget() ? parentWidget()->window() : nullptr)
+        area = pOwner->frameGeometry();
+    else if (const QScreen* pScreen = screen())
+        area = pScreen->availableGeometry();
+    if (area.isEmpty()) return;
+    const QSize size(width(), height());
+    move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+int ShowKVMessageBox(const QString& strMessage, const QString& strCaption, unsigned nStyle,
+                     bool bHasDetails, const QString& strDetails, bool bShowCheck, bool bCheck) {
+    CKVMessageBox box(strMessage, strCaption, nStyle, bHasDetails, strDetails, bShowCheck, bCheck,
+                      QApplication::activeWindow());
+    box.exec();
+    if (box.GetResult() != 0) return box.GetResult();
+    // Closed from outside (the program is ending): answer as Escape would, or as the
+    // default button where Escape is not allowed.
+    const int nEscape = CKVMessageBoxLogic::GetEscapeResult(nStyle);
+    if (nEscape != 0) return nEscape;
+    return CKVMessageBoxLogic::GetButtons(
+               nStyle)[static_cast<size_t>(CKVMessageBoxLogic::GetDefaultPosition(nStyle))]
+        .nResult;
+}

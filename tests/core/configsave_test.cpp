@@ -1,0 +1,147 @@
+// Saving must never cost the user the file already on disk: these tests make the write
+// fail in ways that also fail for root (who ignores permission bits).
+#include "core/configfile.h"
+
+#include "testenvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+class ConfigSaveTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_folder.isValid());
+        CConfigFile::SetWriteErrorHook(
+            [this](const QString& strPath) { m_saReported.append(strPath); });
+        ASSERT_TRUE(m_config.WriteString("S", "k", "new value"));
+    }
+    void TearDown() override { CConfigFile::SetWriteErrorHook({}); }
+
+    QString PathOf(const QString& strName) const { return m_folder.filePath(strName); }
+    QStringList FolderEntries(const QString& strFolder) const {
+        return QDir(strFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                         QDir::Name);
+    }
+
+    QTemporaryDir m_folder;
+    CConfigFile m_config;
+    QStringList m_saReported;
+};
+
+TEST_F(ConfigSaveTest, SaveCreatesFoldersAndReplacesTheFileWhole) {
+    const QString strPath = PathOf("a/b/c.ini");
+    ASSERT_TRUE(m_config.Save(strPath));
+    EXPECT_EQ(ReadWholeFile(strPath), "[S]\r\nk = new value\r\n");
+
+    // A second save replaces the content and keeps the file's permissions.
+    const auto permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    ASSERT_TRUE(QFile::setPermissions(strPath, permissions));
+    ASSERT_TRUE(m_config.WriteString("S", "k", "second"));
+    ASSERT_TRUE(m_config.Save(strPath));
+    EXPECT_EQ(ReadWholeFile(strPath), "[S]\r\nk = second\r\n");
+    const auto modeBits = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                          QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                          QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    EXPECT_EQ(QFile::permissions(strPath) & modeBits, permissions);
+    EXPECT_EQ(FolderEntries(PathOf("a/b")), QStringList{"c.ini"});
+    EXPECT_TRUE(m_saReported.isEmpty());
+}
+
+TEST_F(ConfigSaveTest, FailuresAreReportedOnceAndChangeNothing) {
+    ASSERT_TRUE(WriteWholeFile(PathOf("plain.txt"), "keep me"));
+    ASSERT_TRUE(QDir(m_folder.path()).mkdir("folder"));
+    const struct {
+        const char* szWhat;
+        QString strPath;
+    } cases[] = {
+        {"the folder is a file", PathOf("plain.txt/c.ini")},
+        {"the path is a folder", PathOf("folder")},
+        {"no path", QString()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.szWhat);
+        m_saReported.clear();
+        const std::vector<std::string> saBefore = m_config.GetLines();
+        EXPECT_FALSE(m_config.Save(c.strPath));
+        EXPECT_EQ(m_saReported, QStringList{c.strPath});
+        EXPECT_EQ(m_config.GetLines(), saBefore);
+    }
+    EXPECT_EQ(ReadWholeFile(PathOf("plain.txt")), "keep me");
+    EXPECT_TRUE(FolderEntries(PathOf("folder")).isEmpty());
+    EXPECT_EQ(FolderEntries(m_folder.path()), (QStringList{"folder", "plain.txt"}));
+}
+
+// A file-size limit makes the kernel refuse writes past a few bytes, as a full disk
+// would, and it binds root as well.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t nBytes) {
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_oldLimit);
+        rlimit limit = m_oldLimit;
+        limit.rlim_cur = nBytes;
+        m_bActive = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_oldLimit);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    bool IsActive() const { return m_bActive; }
+
+private:
+    rlimit m_oldLimit{};
+    void (*m_oldHandler)(int) = nullptr;
+    bool m_bActive = false;
+};
+
+TEST_F(ConfigSaveTest, AWriteThatFailsHalfwayKeepsTheOldFile) {
+    const QString strPath = PathOf("music.ini");
+    const QByteArray baOld = "[S]\r\nk = old value\r\n";
+    ASSERT_TRUE(WriteWholeFile(strPath, baOld));
+    ASSERT_TRUE(m_config.WriteString("S", "big", QString(100000, QLatin1Char('x'))));
+    bool bSaved = true;
+    {
+        FileSizeLimit limit(4096);
+        ASSERT_TRUE(limit.IsActive());
+        bSaved = m_config.Save(strPath);
+    }
+    EXPECT_FALSE(bSaved);
+    EXPECT_EQ(m_saReported, QStringList{strPath});
+    EXPECT_EQ(ReadWholeFile(strPath), baOld);
+    EXPECT_EQ(FolderEntries(m_folder.path()), QStringList{"music.ini"});
+
+    // Once the disk has room again the same document saves.
+    m_saReported.clear();
+    EXPECT_TRUE(m_config.Save(strPath));
+    EXPECT_GT(ReadWholeFile(strPath).size(), 100000);
+    EXPECT_TRUE(m_saReported.isEmpty());
+}
+
+TEST_F(ConfigSaveTest, AReadOnlyFolderKeepsTheOldFile) {
+    if (geteuid() == 0) GTEST_SKIP() << "root ignores permission bits";
+    const QString strPath = PathOf("ro/cmf.ini");
+    ASSERT_TRUE(QDir(m_folder.path()).mkdir("ro"));
+    ASSERT_TRUE(WriteWholeFile(strPath, "old"));
+    ASSERT_TRUE(
+        QFile::setPermissions(PathOf("ro"), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const bool bSaved = m_config.Save(strPath);
+    QFile::setPermissions(PathOf("ro"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(bSaved);
+    EXPECT_EQ(m_saReported, QStringList{strPath});
+    EXPECT_EQ(ReadWholeFile(strPath), "old");
+}
+
+} // namespace

@@ -1,0 +1,121 @@
+// The current language decides the text column, the font character set, the character set
+// the engine accepts in typed answers and the product and company names; switching it from
+// the Tools menu stores the choice at once.
+#include "core/language.h"
+#include "core/stringtable.h"
+#include "engine/enginestate.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+class Language : public testing::Test {
+protected:
+    void SetUp() override { Reset(); }
+    void TearDown() override { Reset(); }
+    static void Reset() {
+        SetLanguageStoreHook({});
+        SetLanguageId(kLanguageEnglish);
+    }
+};
+
+TEST_F(Language, SetLanguageIdKeepsOnlyTheThreeLanguages) {
+    struct Case {
+        std::uint32_t nRequested;
+        std::uint32_t nExpected;
+        int nCharset;
+        InterfaceCharset engineCharset;
+        const char* szCompany;
+    };
+    const Case kCases[] = {
+        {2052, 2052, 134, InterfaceCharset::GB2312, "Korvane 工作室"},
+        {1028, 1028, 136, InterfaceCharset::Big5, "Korvane 工作室"},
+        {1033, 1033, 0, InterfaceCharset::None, "Korvane Studio"},
+        {1041, 1033, 0, InterfaceCharset::None, "Korvane Studio"}, // Japanese starts in English
+        {3076, 1033, 0, InterfaceCharset::None, "Korvane Studio"},
+        {0, 1033, 0, InterfaceCharset::None, "Korvane Studio"},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.nRequested);
+        SetLanguageId(kLanguageTraditionalChinese); // start from something else
+        SetLanguageId(c.nRequested);
+        EXPECT_EQ(c.nExpected, GetLanguageId());
+        EXPECT_EQ(c.nCharset, GetFontCharset());
+        EXPECT_EQ(c.engineCharset, GetInterfaceCharset());
+        EXPECT_EQ(c.szCompany, GetCompanyName());
+        EXPECT_EQ("Tetralyx", GetProductName());
+    }
+}
+
+TEST_F(Language, CodePagesOfTheLanguages) {
+    struct Case {
+        std::uint32_t nLanguageId;
+        unsigned nCodePage;
+        int nCharset;
+    };
+    const Case kCases[] = {{1033, 1252, 0}, {2052, 936, 134}, {1028, 950, 136}, {1041, 1252, 0}};
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.nLanguageId);
+        const LanguageCodePage entry = GetLanguageCodePage(c.nLanguageId);
+        EXPECT_EQ(c.nCodePage, entry.nCodePage);
+        EXPECT_EQ(c.nCharset, entry.nCharset);
+    }
+}
+
+// The three Tools menu commands pass these names.
+TEST_F(Language, SelectLanguageSwitchesAndStoresAtOnce) {
+    std::vector<std::uint32_t> naStored;
+    SetLanguageStoreHook([&](std::uint32_t nLanguageId) { naStored.push_back(nLanguageId); });
+    struct Case {
+        const char* szName;
+        std::uint32_t nLanguageId;
+        const char* szNone; // text 140004 in the new language
+    };
+    const Case kCases[] = {
+        {"Chinese,Simplified (简体中文)", 2052, "无"},
+        {"Chinese,Traditional (繁體中文)", 1028, "無"},
+        {"English", 1033, "None"},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_EQ(kLanguageSwitched, SelectLanguage(c.szName));
+        EXPECT_EQ(c.nLanguageId, GetLanguageId());
+        EXPECT_EQ(c.szNone, GetLocalizedText(140004));
+        ASSERT_FALSE(naStored.empty());
+        EXPECT_EQ(c.nLanguageId, naStored.back());
+    }
+    EXPECT_EQ(3u, naStored.size());
+}
+
+TEST_F(Language, SelectingTheCurrentLanguageStoresNothing) {
+    int nStores = 0;
+    SetLanguageStoreHook([&](std::uint32_t) { ++nStores; });
+    EXPECT_EQ(kLanguageUnchanged, SelectLanguage("English"));
+    EXPECT_EQ(kLanguageSwitched, SelectLanguage("Chinese,Traditional (繁體中文)"));
+    EXPECT_EQ(kLanguageUnchanged, SelectLanguage("Chinese,Traditional (繁體中文)"));
+    EXPECT_EQ(1, nStores);
+    EXPECT_EQ(kLanguageTraditionalChinese, GetLanguageId());
+}
+
+TEST_F(Language, UnknownNamesChangeNothing) {
+    int nStores = 0;
+    SetLanguageStoreHook([&](std::uint32_t) { ++nStores; });
+    SetLanguageId(kLanguageSimplifiedChinese);
+    for (const char* szName : {"english", "English ", "Chinese, Simplified (简体中文)", "0409",
+                               "Chinese,Traditional", "", "Japanese"}) {
+        SCOPED_TRACE(szName);
+        EXPECT_EQ(kLanguageUnknown, SelectLanguage(szName));
+        EXPECT_EQ(kLanguageSimplifiedChinese, GetLanguageId());
+        EXPECT_EQ(kCharsetGB2312, GetFontCharset());
+    }
+    EXPECT_EQ(0, nStores);
+}
+
+TEST_F(Language, SwitchingWorksWithoutAStoreHook) {
+    EXPECT_EQ(kLanguageSwitched, SelectLanguage("Chinese,Simplified (简体中文)"));
+    EXPECT_EQ(kLanguageSimplifiedChinese, GetLanguageId());
+}
+
+} // namespace

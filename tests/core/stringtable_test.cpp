@@ -1,0 +1,359 @@
+// The translations must stay usable by the code that fills and shows them: same placeholders,
+// same accelerators and shortcuts, same file patterns, and characters each Chinese column's
+// legacy encoding can hold. The lookup tests cover the column choice and the %1..%3 cascade.
+#include "core/language.h"
+#include "core/stringtable.h"
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QStringEncoder>
+
+#include <cctype>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Column {
+    const char* szName;
+    const char* StringRecord::*pText;
+};
+
+constexpr Column kColumns[] = {
+    {"English", &StringRecord::szEnglish},
+    {"Simplified Chinese", &StringRecord::szSimplifiedChinese},
+    {"Traditional Chinese", &StringRecord::szTraditionalChinese},
+};
+
+std::span<const StringRecord> RowsWithoutTerminator() {
+    return GetStringTable().first(static_cast<std::size_t>(CountStringRecords()) - 1);
+}
+
+// "%1".."%3" and "#1".."#9" as they occur in a text.
+std::set<std::string> PlaceholdersOf(const std::string& strText) {
+    std::set<std::string> placeholders;
+    for (std::size_t i = 0; i + 1 < strText.size(); ++i) {
+        if ((strText[i] == '%' || strText[i] == '#') && strText[i + 1] >= '1' &&
+            strText[i + 1] <= '9')
+            placeholders.insert(strText.substr(i, 2));
+    }
+    return placeholders;
+}
+
+// The characters marked with a single "&" ("&&" is a literal ampersand).
+std::string AcceleratorsOf(const std::string& strText) {
+    std::string strKeys;
+    for (std::size_t i = 0; i + 1 < strText.size(); ++i) {
+        if (strText[i] != '&') continue;
+        if (strText[i + 1] != '&') strKeys += strText[i + 1];
+        ++i;
+    }
+    return strKeys;
+}
+
+std::vector<std::string> Split(const std::string& strText, char cSeparator) {
+    std::vector<std::string> saParts(1);
+    for (char c : strText) {
+        if (c == cSeparator)
+            saParts.emplace_back();
+        else
+            saParts.back() += c;
+    }
+    return saParts;
+}
+
+TEST(StringTable, CountsRowsUpToTheTerminator) {
+    EXPECT_EQ(290, CountStringRecords());
+    const StringRecord& terminator = GetStringTable()[289];
+    EXPECT_EQ(0u, terminator.nId);
+    for (const char* szText : {terminator.szKey, terminator.szCategory, terminator.szEnglish,
+                               terminator.szSimplifiedChinese, terminator.szTraditionalChinese})
+        EXPECT_STREQ("", szText);
+}
+
+TEST(StringTable, EveryRowHasTextInEveryColumn) {
+    for (const StringRecord& record : RowsWithoutTerminator()) {
+        SCOPED_TRACE(record.szKey);
+        EXPECT_EQ(0u, record.nReserved);
+        for (const Column& column : kColumns)
+            EXPECT_STRNE("", record.*column.pText) << column.szName;
+    }
+}
+
+TEST(StringTable, InfoRowsNameTheirOwnLanguage) {
+    struct InfoRow {
+        std::uint32_t nId;
+        const char* szEnglish;
+        const char* szSimplified;
+        const char* szTraditional;
+    };
+    const InfoRow kInfo[] = {
+        {1, "English", "Chinese, Simplified (简体中文)", "Chinese, Traditional (繁體中文)"},
+        {2, "0x0409", "0x0804", "0x0404"},
+    };
+    for (const InfoRow& row : kInfo) {
+        SCOPED_TRACE(row.nId);
+        EXPECT_EQ(row.szEnglish, GetLocalizedText(row.nId, {}, {}, {}, kColumnEnglish));
+        EXPECT_EQ(row.szSimplified,
+                  GetLocalizedText(row.nId, {}, {}, {}, kColumnSimplifiedChinese));
+        EXPECT_EQ(row.szTraditional,
+                  GetLocalizedText(row.nId, {}, {}, {}, kColumnTraditionalChinese));
+    }
+    // The translator credit reads the same in every column.
+    const std::string strCredit = GetLocalizedText(3, {}, {}, {}, kColumnEnglish);
+    EXPECT_EQ(strCredit, GetLocalizedText(3, {}, {}, {}, kColumnSimplifiedChinese));
+    EXPECT_EQ(strCredit, GetLocalizedText(3, {}, {}, {}, kColumnTraditionalChinese));
+}
+
+TEST(StringTable, PlaceholdersAgreeAcrossColumns) {
+    for (const StringRecord& record : RowsWithoutTerminator()) {
+        SCOPED_TRACE(record.szKey);
+        const std::set<std::string> english = PlaceholdersOf(record.szEnglish);
+        EXPECT_EQ(english, PlaceholdersOf(record.szSimplifiedChinese));
+        EXPECT_EQ(english, PlaceholdersOf(record.szTraditionalChinese));
+    }
+}
+
+// The lookup fills %2 only after %1 and %3 only after %2; a text that skipped one could
+// never be completed.
+TEST(StringTable, ArgumentsCanReachEveryPlaceholder) {
+    for (const StringRecord& record : RowsWithoutTerminator()) {
+        SCOPED_TRACE(record.szKey);
+        const std::set<std::string> placeholders = PlaceholdersOf(record.szEnglish);
+        EXPECT_TRUE(!placeholders.count("%3") || placeholders.count("%2"));
+        EXPECT_TRUE(!placeholders.count("%2") || placeholders.count("%1"));
+    }
+}
+
+// Only the texts whose callers fill "#n" after the lookup use them, each with the values its
+// caller supplies.
+TEST(StringTable, NumberedPlaceholdersBelongToTheirCallers) {
+    const std::vector<std::pair<std::vector<std::uint32_t>, std::set<std::string>>> kUses = {
+        {{40026}, {"#1"}},                                // file to overwrite
+        {{100000}, {"#1"}},                               // path is a folder
+        {{100001}, {"#1"}},                               // file is read-only
+        {{40098, 40129}, {"#1", "#2", "#3", "#4", "#5"}}, // training rules, both parts
+        {{40099}, {"#1", "#2", "#3", "#4", "#5", "#6"}},  // training game rules
+        {{40100, 40130}, {"#1", "#2", "#3", "#4", "#5"}}, // World Cup rules, both parts
+        {{40102}, {"#1", "#2", "#3", "#4", "#5"}},        // World Cup report
+        {{40103}, {"#1", "#2", "#3", "#4", "#5"}},        // training game report
+    };
+    std::set<std::uint32_t> expectedIds;
+    for (const auto& [naIds, expected] : kUses) {
+        std::set<std::string> found;
+        for (std::uint32_t nId : naIds) {
+            expectedIds.insert(nId);
+            for (const std::string& strPlaceholder :
+                 PlaceholdersOf(GetLocalizedText(nId, {}, {}, {}, kColumnEnglish))) {
+                if (strPlaceholder[0] == '#') found.insert(strPlaceholder);
+            }
+        }
+        SCOPED_TRACE(naIds.front());
+        EXPECT_EQ(expected, found);
+    }
+    for (const StringRecord& record : RowsWithoutTerminator()) {
+        if (expectedIds.count(record.nId)) continue;
+        SCOPED_TRACE(record.szKey);
+        for (const std::string& strPlaceholder : PlaceholdersOf(record.szEnglish))
+            EXPECT_NE('#', strPlaceholder[0]);
+    }
+}
+
+// A label marked "&X" in English carries "(&X)" in both Chinese columns, so the same key
+// works whatever the language; unmarked texts stay unmarked.
+TEST(StringTable, AcceleratorsMatchAcrossColumns) {
+    for (const StringRecord& record : RowsWithoutTerminator()) {
+        SCOPED_TRACE(record.szKey);
+        const std::string strEnglish = AcceleratorsOf(record.szEnglish);
+        ASSERT_LE(strEnglish.size(), 1u);
+        for (const char* szChinese : {record.szSimplifiedChinese, record.szTraditionalChinese}) {
+            if (strEnglish.empty()) {
+                EXPECT_EQ("", AcceleratorsOf(szChinese)) << szChinese;
+                continue;
+            }
+            const char cKey =
+                static_cast<char>(std::toupper(static_cast<unsigned char>(strEnglish[0])));
+            EXPECT_EQ(std::string(1, cKey), AcceleratorsOf(szChinese)) << szChinese;
+            EXPECT_NE(std::string::npos,
+                      std::string(szChinese).find(std::string("(&") + cKey + ")"))
+                << szChinese;
+        }
+    }
+}
+
+// Menu items show their shortcut after a tab; the shortcut is the same key in every language.
+TEST(StringTable, MenuShortcutsMatchAcrossColumns) {
+    int nMenusWithShortcut = 0;
+    for (const StringRecord& record : RowsWithoutTerminator()) {
+        const std::string strEnglish = record.szEnglish;
+        const std::size_t nTab = strEnglish.find('\t');
+        if (std::string(record.szCategory) != "Menu" || nTab == std::string::npos) continue;
+        SCOPED_TRACE(record.szKey);
+        ++nMenusWithShortcut;
+        const std::string strShortcut = strEnglish.substr(nTab);
+        for (const std::string strChinese :
+             {record.szSimplifiedChinese, record.szTraditionalChinese}) {
+            ASSERT_GE(strChinese.size(), strShortcut.size());
+            EXPECT_EQ(strShortcut, strChinese.substr(strChinese.size() - strShortcut.size()));
+        }
+    }
+    EXPECT_EQ(5, nMenusWithShortcut);
+}
+
+// File-dialog filters are description|pattern pairs ending in "||"; only the descriptions are
+// translated.
+TEST(StringTable, FileFiltersKeepTheirPatterns) {
+    int nFilters = 0;
+    for (const StringRecord& record : RowsWithoutTerminator()) {
+        const std::string strEnglish = record.szEnglish;
+        if (strEnglish.find('|') == std::string::npos) continue;
+        SCOPED_TRACE(record.szKey);
+        ++nFilters;
+        EXPECT_EQ("||", strEnglish.substr(strEnglish.size() - 2));
+        const std::vector<std::string> saEnglish = Split(strEnglish, '|');
+        for (const char* szChinese : {record.szSimplifiedChinese, record.szTraditionalChinese}) {
+            const std::vector<std::string> saChinese = Split(szChinese, '|');
+            ASSERT_EQ(saEnglish.size(), saChinese.size()) << szChinese;
+            for (std::size_t i = 1; i < saEnglish.size(); i += 2)
+                EXPECT_EQ(saEnglish[i], saChinese[i]);
+        }
+    }
+    EXPECT_EQ(4, nFilters);
+}
+
+TEST(StringTable, EnglishIsAsciiAndLineBreaksAreCrLf) {
+    for (const StringRecord& record : RowsWithoutTerminator()) {
+        SCOPED_TRACE(record.szKey);
+        for (unsigned char c : std::string(record.szEnglish))
+            EXPECT_LT(c, 0x80) << record.szEnglish;
+        for (const Column& column : kColumns) {
+            const std::string strText = record.*column.pText;
+            for (std::size_t i = 0; i < strText.size(); ++i) {
+                if (strText[i] == '\r') {
+                    EXPECT_EQ('\n', strText[i + 1]) << column.szName;
+                }
+                if (strText[i] == '\n') {
+                    EXPECT_TRUE(i > 0 && strText[i - 1] == '\r') << column.szName;
+                }
+            }
+        }
+    }
+}
+
+// Generated pages and the other instance's title check use GB2312 and Big5, so every Chinese
+// text must be expressible in its column's encoding.
+TEST(StringTable, ChineseColumnsFitTheirEncodings) {
+    for (const StringRecord& record : RowsWithoutTerminator()) {
+        SCOPED_TRACE(record.szKey);
+        QStringEncoder gb2312("GB2312");
+        QStringEncoder big5("Big5");
+        ASSERT_TRUE(gb2312.isValid() && big5.isValid());
+        (void)gb2312.encode(QString::fromUtf8(record.szSimplifiedChinese));
+        EXPECT_FALSE(gb2312.hasError()) << record.szSimplifiedChinese;
+        (void)big5.encode(QString::fromUtf8(record.szTraditionalChinese));
+        EXPECT_FALSE(big5.hasError()) << record.szTraditionalChinese;
+    }
+}
+
+// A starting copy refuses to run while another one's title shows a World Cup; that title is
+// built from the World Cup tooltip text and recognised by these words.
+TEST(StringTable, WorldCupTitleWordsAreRecognisable) {
+    EXPECT_NE(std::string::npos,
+              GetLocalizedText(20023, {}, {}, {}, kColumnEnglish).find("World Cup"));
+    EXPECT_NE(std::string::npos,
+              GetLocalizedText(20023, {}, {}, {}, kColumnSimplifiedChinese).find("世界杯"));
+    EXPECT_NE(std::string::npos,
+              GetLocalizedText(20023, {}, {}, {}, kColumnTraditionalChinese).find("世界杯"));
+}
+
+TEST(GetLocalizedText, ChoosesTheColumn) {
+    struct Case {
+        std::uint32_t nCurrentLanguage;
+        int nColumn;
+        const char* szExpected;
+    };
+    const Case kCases[] = {
+        {kLanguageEnglish, kColumnCurrentLanguage, "Korvane Studio"},
+        {kLanguageSimplifiedChinese, kColumnCurrentLanguage, "Korvane 工作室"},
+        {kLanguageTraditionalChinese, kColumnCurrentLanguage, "Korvane 工作室"},
+        {kLanguageSimplifiedChinese, kColumnEnglish, "Korvane Studio"},
+        {kLanguageEnglish, kColumnSimplifiedChinese, "Korvane 工作室"},
+        {kLanguageEnglish, kColumnTraditionalChinese, "Korvane 工作室"},
+        {kLanguageEnglish, 7, "Korvane 工作室"},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(testing::Message() << c.nCurrentLanguage << " column " << c.nColumn);
+        SetLanguageId(c.nCurrentLanguage);
+        EXPECT_EQ(c.szExpected, GetLocalizedText(140002, {}, {}, {}, c.nColumn));
+    }
+    SetLanguageId(kLanguageSimplifiedChinese);
+    EXPECT_EQ("无", GetLocalizedText(140004));
+    SetLanguageId(kLanguageTraditionalChinese);
+    EXPECT_EQ("無", GetLocalizedText(140004));
+    SetLanguageId(kLanguageEnglish);
+}
+
+TEST(GetLocalizedText, UnknownIdGivesEmptyText) {
+    for (std::uint32_t nId : {99999u, 0u, 4u, 140025u, 0xFFFFFFFFu}) {
+        SCOPED_TRACE(nId);
+        EXPECT_EQ("", GetLocalizedText(nId, "a", "b", "c"));
+        EXPECT_EQ("", GetLocalizedText(nId, {}, {}, {}, kColumnSimplifiedChinese));
+    }
+}
+
+TEST(GetLocalizedText, FillsEveryOccurrence) {
+    EXPECT_EQ("You selected 50 questions to be used in your training, but there are only 40 "
+              "available. So 40 questions will be used in the training.",
+              GetLocalizedText(40097, "50", "training", "40", kColumnEnglish));
+    EXPECT_EQ("您选择在训练中使用 50 道题目，但只有 40 道题目可用，因此训练将使用 40 道题目。",
+              GetLocalizedText(40097, "50", "训练", "40", kColumnSimplifiedChinese));
+    EXPECT_EQ("Exit Training Game (Esc)",
+              GetLocalizedText(20026, "Training Game", {}, {}, kColumnEnglish));
+}
+
+TEST(SubstitutePlaceholders, StopsAtTheFirstMissingPlaceholder) {
+    struct Case {
+        const char* szText;
+        const char* szExpected;
+    };
+    const Case kCases[] = {
+        {"%2 and %3", "%2 and %3"}, // no %1: nothing is filled
+        {"%1, %3", "A, %3"},        // no %2: %3 stays
+        {"%3 %2 %1", "C B A"},      // order in the text does not matter
+        {"%1%1 %2", "AA B"},        // every occurrence
+        {"no placeholder", "no placeholder"},
+        {"", ""},
+        {"%%1 %", "%A %"},
+        {"#1 %1", "#1 A"}, // second-stage placeholders are left alone
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.szText);
+        EXPECT_EQ(c.szExpected, SubstitutePlaceholders(c.szText, "A", "B", "C"));
+    }
+}
+
+TEST(SubstitutePlaceholders, ArgumentsAreFilledInOnTheGrowingText) {
+    // A %2 that the first argument brings in is filled by the second step.
+    EXPECT_EQ("x B y B", SubstitutePlaceholders("x %1 y %2", "%2", "B", "C"));
+    // Arguments that contain their own placeholder do not loop and are kept as given.
+    EXPECT_EQ("[%1][%1]", SubstitutePlaceholders("[%1][%1]", "%1", "B", "C"));
+    EXPECT_EQ("xx x", SubstitutePlaceholders("%1 %2", "%2%2", "x", "unused"));
+    EXPECT_EQ(" - ", SubstitutePlaceholders("%1 - %2", "", "", "C"));
+}
+
+TEST(ReplaceNumberedPlaceholders, FillsAReport) {
+    const std::string strReport = ReplaceNumberedPlaceholders(
+        GetLocalizedText(40103, {}, {}, {}, kColumnEnglish),
+        {"Hero", "Standard Rule (Addition, Subtraction, Multiplication and Division)", "1-13",
+         "7/10", "1 min 15 sec"});
+    EXPECT_EQ("Training Game Score Report - Hero Level\r\n\r\nRule: Standard Rule (Addition, "
+              "Subtraction, Multiplication and Division)\r\nValue Range: 1-13\r\nScores: "
+              "7/10\r\nTime: 1 min 15 sec",
+              strReport);
+    EXPECT_EQ("#1 #2", ReplaceNumberedPlaceholders("#1 #2", {}));
+    EXPECT_EQ("b b", ReplaceNumberedPlaceholders("#1 #2", {"#2", "b"}));
+}
+
+} // namespace

@@ -1,0 +1,63 @@
+// The help set the program ships: every topic of every language opens in the viewer,
+// titled, with its text decoded.
+#include "core/application.h"
+#include "core/language.h"
+#include "media/help.h"
+#include "media/helpviewerdialog.h"
+#include "tests/support/testfolders.h"
+
+#include <QListWidget>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <algorithm>
+
+class HelpSetTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyTopicOpensInEveryLanguage_data() {
+        QTest::addColumn<int>("nLanguage");
+        QTest::newRow("english") << 1033;
+        QTest::newRow("gb2312") << 2052;
+        QTest::newRow("big5") << 1028;
+    }
+    void everyTopicOpensInEveryLanguage() {
+        QFETCH(int, nLanguage);
+        CTestFolders folders;
+        CApplication app;
+        app.m_strAppFolder = QStringLiteral(TETRALYX_DATA_FOLDER);
+        SetHelpViewerHook(&CHelpViewerDialog::ShowTopicPage);
+        SetLanguageId(static_cast<std::uint32_t>(nLanguage));
+        const bool bChinese = nLanguage != 1033;
+        for (const unsigned nTopic : GetHelpTopicNumbers()) {
+            const HelpRequest request = ResolveHelpTopic(nTopic, nLanguage, app.m_strAppFolder);
+            QVERIFY2(request.bInViewer, qPrintable(request.strTarget));
+            ShowHelpTopic(nTopic);
+            CHelpViewerDialog* pViewer = CHelpViewerDialog::GetViewer();
+            QVERIFY(pViewer);
+            QCOMPARE(pViewer->GetBrowser()->source().toLocalFile(), request.strTarget);
+            const QString strTitle = pViewer->windowTitle();
+            QVERIFY2(!strTitle.isEmpty(), qPrintable(request.strTarget));
+            QCOMPARE(strTitle, ReadHelpPageTitle(request.strTarget));
+            const QString strText = pViewer->GetBrowser()->toPlainText();
+            QVERIFY2(strText.size() > 100, qPrintable(request.strTarget));
+            // Decoded as UTF-8: no replacement characters, and Chinese in the Chinese sets.
+            QVERIFY2(!strText.contains(QChar(0xFFFD)), qPrintable(request.strTarget));
+            const bool bHasCjk = std::any_of(strText.begin(), strText.end(), [](QChar c) {
+                return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF;
+            });
+            // English pages may name the Chinese languages in their own script.
+            if (bChinese) QVERIFY2(bHasCjk, qPrintable(request.strTarget));
+        }
+        // The contents list holds every page of the table (the index counts once).
+        QCOMPARE(CHelpViewerDialog::GetViewer()->GetContents()->count(),
+                 static_cast<int>(GetHelpTopicNumbers().size()));
+        CHelpViewerDialog::CloseViewer();
+        SetHelpViewerHook({});
+        SetLanguageId(kLanguageEnglish);
+    }
+};
+
+QTEST_MAIN(HelpSetTest)
+#include "helpset_test.moc"

@@ -1,0 +1,277 @@
+// The message box as the user meets it: buttons, results, Escape, size, details, help.
+#include "core/application.h"
+#include "core/language.h"
+#include "core/localizedtext.h"
+#include "media/help.h"
+#include "media/kvmessagebox.h"
+#include "media/kvmessageboxdialog.h"
+#include "tests/support/testfolders.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+class KVMessageBoxDialogTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CTestFolders> m_pFolders;
+    std::unique_ptr<CApplication> m_pApp;
+    QStringList m_saHelp; // pages the help hook was asked for
+
+    static QPushButton* Button(const CKVMessageBox& box, const char* szName) {
+        return box.findChild<QPushButton*>(QString::fromLatin1(szName));
+    }
+    static int MessageHeight(const QString& strMessage) {
+        CKVMessageBox box(strMessage, "c", 0, false, QString(), false, false);
+        return box.findChild<QPlainTextEdit*>("message")->height();
+    }
+
+private slots:
+    void init() {
+        m_pFolders = std::make_unique<CTestFolders>();
+        m_pApp = std::make_unique<CApplication>();
+        m_pApp->m_strAppFolder = m_pFolders->Scratch();
+        for (const char* szPage : {"index.html", "userguide/a1_irrelevant.htm"})
+            QVERIFY(CTestFolders::WriteFile(m_pFolders->Scratch() + "/help/english/" + szPage,
+                                            "<title>x</title>"));
+        m_saHelp.clear();
+        SetHelpViewerHook([this](const QString&, const QString& strPage, const QString&) {
+            m_saHelp.append(QFileInfo(strPage).fileName());
+        });
+        SetLanguageId(kLanguageEnglish);
+    }
+    void cleanup() {
+        SetHelpViewerHook({});
+        m_pApp.reset();
+        m_pFolders.reset();
+    }
+
+    void buttonsShowTheirSetAndAnswerByPosition_data() {
+        QTest::addColumn<unsigned>("nStyle");
+        QTest::addColumn<QStringList>("saLabels"); // left, middle, right; "" = hidden
+        QTest::addColumn<QList<int>>("naResults");
+        QTest::newRow("0 OK") << 0u << QStringList{"", "", "OK"} << QList<int>{0, 0, 1};
+        QTest::newRow("1 OK Cancel")
+            << 1u << QStringList{"", "OK", "Cancel"} << QList<int>{0, 1, 2};
+        QTest::newRow("2 Abort Retry Ignore")
+            << 2u << QStringList{"&Abort", "&Retry", "&Ignore"} << QList<int>{3, 4, 5};
+        QTest::newRow("3 Yes No Cancel")
+            << 3u << QStringList{"&Yes", "&No", "Cancel"} << QList<int>{6, 7, 2};
+        QTest::newRow("4 Yes No") << 0x24u << QStringList{"", "&Yes", "&No"} << QList<int>{0, 6, 7};
+        QTest::newRow("5 Retry Cancel")
+            << 5u << QStringList{"", "&Retry", "Cancel"} << QList<int>{0, 4, 2};
+    }
+    void buttonsShowTheirSetAndAnswerByPosition() {
+        QFETCH(unsigned, nStyle);
+        QFETCH(QStringList, saLabels);
+        QFETCH(QList<int>, naResults);
+        const char* szaNames[] = {"left", "middle", "right"};
+        for (int n = 0; n < 3; ++n) {
+            CKVMessageBox box("Message", "Caption", nStyle, false, QString(), false, false);
+            box.show();
+            for (int m = 0; m < 3; ++m) {
+                QPushButton* pButton = Button(box, szaNames[m]);
+                QCOMPARE(pButton->isVisible(), !saLabels[m].isEmpty());
+                if (!saLabels[m].isEmpty()) QCOMPARE(pButton->text(), saLabels[m]);
+            }
+            if (saLabels[n].isEmpty()) continue;
+            QTest::mouseClick(Button(box, szaNames[n]), Qt::LeftButton);
+            QCOMPARE(box.GetResult(), naResults[n]);
+            QVERIFY(!box.isVisible());
+        }
+    }
+
+    void theDefaultButtonTakesEnter_data() {
+        QTest::addColumn<unsigned>("nStyle");
+        QTest::addColumn<QString>("strDefault");
+        QTest::addColumn<int>("nResult");
+        QTest::newRow("Yes No, first") << 0x24u << "middle" << 6;
+        QTest::newRow("Yes No, second") << 0x124u << "right" << 7;
+        QTest::newRow("Yes No, third is missing") << 0x224u << "middle" << 6;
+        QTest::newRow("Yes No Cancel, third") << 0x203u << "right" << 2;
+        QTest::newRow("Abort Retry Ignore, second") << 0x102u << "middle" << 4;
+    }
+    void theDefaultButtonTakesEnter() {
+        QFETCH(unsigned, nStyle);
+        QFETCH(QString, strDefault);
+        QFETCH(int, nResult);
+        CKVMessageBox box("Question?", QString(), nStyle, false, QString(), false, false);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QTRY_VERIFY(Button(box, strDefault.toLatin1())->hasFocus());
+        QVERIFY(Button(box, strDefault.toLatin1())->isDefault());
+        QTest::keyClick(&box, Qt::Key_Return);
+        QCOMPARE(box.GetResult(), nResult);
+    }
+
+    void escapeAndCloseAnswerBySet_data() {
+        QTest::addColumn<unsigned>("nStyle");
+        QTest::addColumn<int>("nResult"); // 0: the box stays open
+        QTest::newRow("0") << 0u << 1;
+        QTest::newRow("1") << 1u << 2;
+        QTest::newRow("2") << 2u << 0;
+        QTest::newRow("3") << 3u << 2;
+        QTest::newRow("4") << 4u << 0;
+        QTest::newRow("5") << 5u << 2;
+    }
+    void escapeAndCloseAnswerBySet() {
+        QFETCH(unsigned, nStyle);
+        QFETCH(int, nResult);
+        for (const bool bEscape : {true, false}) {
+            CKVMessageBox box("Message", "Caption", nStyle, false, QString(), false, false);
+            box.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&box));
+            if (bEscape)
+                QTest::keyClick(&box, Qt::Key_Escape);
+            else
+                box.close();
+            QCOMPARE(box.GetResult(), nResult);
+            QCOMPARE(box.isVisible(), nResult == 0);
+        }
+    }
+
+    void theMessageAreaFollowsTheSizeRule() {
+        const int nBase = CKVMessageBox::kBaseMessageHeight;
+        QCOMPARE(MessageHeight("One line."), nBase - 48);
+        QCOMPARE(MessageHeight(QString("x\r\n").repeated(11) + "x"), nBase + 4);
+        QCOMPARE(MessageHeight(QString("x\r\n").repeated(8) + "x"), nBase - 34);
+        QCOMPARE(MessageHeight(QString(20000, u'w')), nBase + 264);
+        // The whole box grows with its message area.
+        CKVMessageBox shortBox("Short.", "c", 0, false, QString(), false, false);
+        CKVMessageBox longBox(QString("line\r\n").repeated(40), "c", 0, false, QString(), false,
+                              false);
+        QCOMPARE(longBox.GetCollapsedHeight() - shortBox.GetCollapsedHeight(), 264 + 48);
+    }
+
+    void theBoxStaysCentredOverItsOwner() {
+        QWidget owner;
+        owner.setGeometry(100, 80, 800, 600);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        for (const QString& strMessage : {QString("short"), QString("long\r\n").repeated(30)}) {
+            CKVMessageBox box(strMessage, "c", 0, true, "details", false, false, &owner);
+            box.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&box));
+            QVERIFY(
+                (box.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength() <=
+                2);
+            QTest::mouseClick(Button(box, "details"), Qt::LeftButton);
+            QVERIFY(
+                (box.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength() <=
+                2);
+        }
+    }
+
+    void detailsToggleBetweenTwoHeights() {
+        CKVMessageBox box("Message", "c", 0, true, "Line one\r\nLine two", false, false);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QPushButton* pDetails = Button(box, "details");
+        auto* pPane = box.findChild<QPlainTextEdit*>("detailsPane");
+        QVERIFY(pDetails->isEnabled());
+        QCOMPARE(pDetails->text(), QString("&Details >>"));
+        QVERIFY(!pPane->isVisible());
+        QCOMPARE(box.height(), box.GetCollapsedHeight());
+        QVERIFY(box.GetExpandedHeight() > box.GetCollapsedHeight());
+
+        QTest::mouseClick(pDetails, Qt::LeftButton);
+        QVERIFY(box.IsDetailsShown());
+        QVERIFY(pPane->isVisible());
+        QCOMPARE(pPane->toPlainText(), QString("Line one\nLine two"));
+        QVERIFY(pPane->isReadOnly());
+        QCOMPARE(pDetails->text(), QString("<< &Details"));
+        QTRY_COMPARE(box.height(), box.GetExpandedHeight());
+
+        QTest::mouseClick(pDetails, Qt::LeftButton);
+        QVERIFY(!pPane->isVisible());
+        QCOMPARE(pDetails->text(), QString("&Details >>"));
+        QTRY_COMPARE(box.height(), box.GetCollapsedHeight());
+        QVERIFY(box.isVisible());
+        QCOMPARE(box.GetResult(), 0);
+    }
+
+    void detailsNeedTheFlag() {
+        CKVMessageBox box("Message", "c", 0, false, "details given anyway", false, false);
+        box.show();
+        QVERIFY(!Button(box, "details")->isEnabled());
+    }
+
+    void theIrrelevantKeyLinksToHelp() {
+        CKVMessageBox box("Message", "c", 0, true, KV_HELP_UG_IRRELEVANT, false, false);
+        box.show();
+        QPushButton* pDetails = Button(box, "details");
+        QCOMPARE(pDetails->text(), QString("&Details"));
+        QTest::mouseClick(pDetails, Qt::LeftButton);
+        QCOMPARE(m_saHelp, QStringList{"a1_irrelevant.htm"});
+        QVERIFY(!box.IsDetailsShown());
+        QVERIFY(!box.findChild<QPlainTextEdit*>("detailsPane")->isVisible());
+        QVERIFY(box.isVisible());
+    }
+
+    void f1OpensTheHelpContents() {
+        CKVMessageBox box("Message", "c", 0, false, QString(), false, false);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QTest::keyClick(&box, Qt::Key_F1);
+        QCOMPARE(m_saHelp, QStringList{"index.html"});
+        QVERIFY(box.isVisible());
+    }
+
+    void theCheckBoxStateIsKeptInEveryWayOfClosing() {
+        for (const int nWay : {0, 1, 2}) {
+            CKVMessageBox box("Message", "c", 1, false, QString(), true, false);
+            box.show();
+            auto* pCheck = box.findChild<QCheckBox*>("check");
+            QVERIFY(pCheck->isVisible());
+            QCOMPARE(pCheck->text(), QString("&Show this message next time"));
+            QVERIFY(!pCheck->isChecked());
+            pCheck->setChecked(true);
+            if (nWay == 0) QTest::mouseClick(Button(box, "middle"), Qt::LeftButton);
+            if (nWay == 1) QTest::keyClick(&box, Qt::Key_Escape);
+            if (nWay == 2) box.close();
+            QVERIFY(box.IsChecked());
+        }
+        CKVMessageBox hidden("Message", "c", 0, false, QString(), false, true);
+        QVERIFY(!hidden.findChild<QCheckBox*>("check")->isVisibleTo(&hidden));
+        QVERIFY(hidden.IsChecked());
+    }
+
+    void iconAndCaption() {
+        CKVMessageBox withIcon("m", "", 0x10, false, QString(), false, false);
+        QVERIFY(withIcon.findChild<QLabel*>("icon")->isVisibleTo(&withIcon));
+        QCOMPARE(withIcon.windowTitle(), QString("Tetralyx"));
+        CKVMessageBox withoutIcon("m", "Own caption", 0x00, false, QString(), false, false);
+        QVERIFY(!withoutIcon.findChild<QLabel*>("icon")->isVisibleTo(&withoutIcon));
+        QCOMPARE(withoutIcon.windowTitle(), QString("Own caption"));
+        auto* pMessage = withoutIcon.findChild<QPlainTextEdit*>("message");
+        QVERIFY(pMessage->isReadOnly());
+    }
+
+    void labelsFollowTheLanguage() {
+        SetLanguageId(kLanguageSimplifiedChinese);
+        CKVMessageBox box("m", "c", 3, true, "d", true, false);
+        QCOMPARE(Button(box, "left")->text(), LocalizedText(40012));
+        QCOMPARE(Button(box, "right")->text(), LocalizedText(40001));
+        QCOMPARE(Button(box, "details")->text(), LocalizedText(40059));
+        QVERIFY(Button(box, "left")->text() != QString("&Yes"));
+        SetLanguageId(kLanguageEnglish);
+    }
+
+    void showKVMessageBoxReturnsTheAnswer() {
+        QTimer::singleShot(0, [] {
+            auto* pBox = qobject_cast<CKVMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(pBox);
+            QTest::mouseClick(Button(*pBox, "right"), Qt::LeftButton);
+        });
+        QCOMPARE(ShowKVMessageBox("Will you exit now?", QString(), 0x24), 7);
+    }
+};
+
+QTEST_MAIN(KVMessageBoxDialogTest)
+#include "kvmessageboxdialog_test.moc"

@@ -1,0 +1,206 @@
+// The plain main window on a configured application: menus, languages, help, About,
+// and the requests of other running copies.
+#include "core/application.h"
+#include "core/language.h"
+#include "core/localizedtext.h"
+#include "core/registrystore.h"
+#include "media/help.h"
+#include "media/hyperlink.h"
+#include "play/aboutdialog.h"
+#include "play/plainmaindialog.h"
+#include "tests/support/testfolders.h"
+#include "tests/support/urlrecorder.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+class PlainMainDialogTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CTestFolders> m_pFolders;
+    std::unique_ptr<CUrlRecorder> m_pBrowser;
+    std::unique_ptr<CApplication> m_pApp;
+    QStringList m_saHelp;
+
+    QStringList MenuTitles(const CPlainMainDialog& window) const {
+        QStringList saTitles;
+        for (QAction* pAction : window.menuBar()->actions())
+            saTitles.append(pAction->text());
+        return saTitles;
+    }
+
+private slots:
+    void init() {
+        m_pFolders = std::make_unique<CTestFolders>();
+        m_pBrowser = std::make_unique<CUrlRecorder>();
+        const QString strAppFolder = m_pFolders->Scratch();
+        QVERIFY(CTestFolders::WriteFile(strAppFolder + "/config/defaultmusic.ini", "[Music]\r\n"));
+        for (const char* szPage : {"index.html", "rel_note.htm"})
+            QVERIFY(CTestFolders::WriteFile(strAppFolder + "/help/english/" + szPage, "<p>x</p>"));
+        CRegistryStore::SetBaseKey(m_pFolders->Home() + "/registry.ini",
+                                   "software\\Korvane\\Tetralyx\\1.3");
+        CRegistryStore::WriteNumber("Shell", "LCID", 1033);
+        m_pApp = std::make_unique<CApplication>();
+        QCOMPARE(m_pApp->Configure(strAppFolder, m_pFolders->Home(), CStartupHooks()),
+                 CApplication::ConfigResult::Ok);
+        m_saHelp.clear();
+        SetHelpViewerHook([this](const QString&, const QString& strPage, const QString& strWindow) {
+            m_saHelp.append(QFileInfo(strPage).fileName() + " " + strWindow);
+        });
+        SetMakerSite("https://games.example.org");
+    }
+    void cleanup() {
+        SetHelpViewerHook({});
+        SetMakerSite(QString());
+        SetLanguageStoreHook({});
+        SetLanguageId(kLanguageEnglish);
+        m_pApp.reset();
+        CRegistryStore::SetBaseKey(QString(), QString());
+        m_pBrowser.reset();
+        m_pFolders.reset();
+    }
+
+    void showsTheProductAndItsMenus() {
+        CPlainMainDialog window;
+        QCOMPARE(window.windowTitle(), QString("Tetralyx"));
+        QCOMPARE(MenuTitles(window), (QStringList{"&Tools", "&Help"}));
+        QCOMPARE(window.GetHelpAction()->text(), QString("&Help\tF1"));
+        QCOMPARE(window.GetHelpAction()->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(window.GetAboutAction()->text(), QString("&About..."));
+        const QStringList saLabels{"&English", "&Simplified Chinese (简体中文)",
+                                   "&Traditional Chinese (繁體中文)"};
+        for (int n = 0; n < 3; ++n) {
+            QCOMPARE(window.GetLanguageAction(n)->text(), saLabels[n]);
+            QCOMPARE(window.GetLanguageAction(n)->isChecked(), n == 0);
+        }
+        QCOMPARE(window.findChild<CHyperLink*>("link")->GetAddress(),
+                 QString("https://games.example.org/"));
+        QCOMPARE(m_pApp->GetMainWindow(), &window);
+        QCOMPARE(m_pApp->EnumInstances(0), 1);
+    }
+
+    void aLanguageCommandRelabelsAndStores() {
+        CPlainMainDialog window;
+        window.GetLanguageAction(1)->trigger();
+        QCOMPARE(GetLanguageId(), kLanguageSimplifiedChinese);
+        QCOMPARE(CRegistryStore::ReadNumber("Shell", "LCID", 0), 2052);
+        QCOMPARE(MenuTitles(window), (QStringList{LocalizedText(30009), LocalizedText(30025)}));
+        QVERIFY(MenuTitles(window)[0] != "&Tools");
+        QCOMPARE(window.GetHelpAction()->text(), LocalizedText(30019));
+        QVERIFY(window.GetLanguageAction(1)->isChecked());
+        QVERIFY(!window.GetLanguageAction(0)->isChecked());
+        QCOMPARE(window.findChild<CHyperLink*>("link")->GetAddress(),
+                 QString("https://games.example.org/index_chs.html"));
+        QCOMPARE(window.findChild<QLabel*>("company")->text(), LocalizedText(kTextCompanyName));
+        QCOMPARE(m_pApp->m_strCompanyName, LocalizedText(kTextCompanyName));
+        // The labels of the language items never change.
+        QCOMPARE(window.GetLanguageAction(2)->text(), QString("&Traditional Chinese (繁體中文)"));
+
+        // The current language again: nothing stored, the window still relabelled.
+        CRegistryStore::WriteNumber("Shell", "LCID", 7);
+        window.GetLanguageAction(1)->trigger();
+        QCOMPARE(CRegistryStore::ReadNumber("Shell", "LCID", 0), 7);
+        QVERIFY(window.GetLanguageAction(1)->isChecked());
+
+        window.GetLanguageAction(0)->trigger();
+        QCOMPARE(MenuTitles(window), (QStringList{"&Tools", "&Help"}));
+        QCOMPARE(CRegistryStore::ReadNumber("Shell", "LCID", 0), 1033);
+    }
+
+    void helpOpensTheContents() {
+        CPlainMainDialog window;
+        window.GetHelpAction()->trigger();
+        QCOMPARE(m_saHelp, QStringList{"index.html FullScreen"});
+    }
+
+    void theAboutBoxNamesProductVersionAndMaker() {
+        CPlainMainDialog window;
+        QString strTitle;
+        QString strVersion;
+        QString strLink;
+        QTimer::singleShot(0, [&] {
+            auto* pAbout = qobject_cast<CAboutDialog*>(QApplication::activeModalWidget());
+            QVERIFY(pAbout);
+            strTitle = pAbout->windowTitle();
+            strVersion = pAbout->findChild<QLabel*>("version")->text();
+            strLink = pAbout->GetLink()->GetAddress();
+            auto* pOk = pAbout->findChild<QPushButton*>("ok");
+            QCOMPARE(pOk->toolTip(), QString("OK"));
+            QTest::mouseClick(pOk, Qt::LeftButton);
+        });
+        window.GetAboutAction()->trigger();
+        QCOMPARE(strTitle, QString("About Tetralyx"));
+        QVERIFY2(strVersion.contains("Tetralyx") && strVersion.contains("1.3"),
+                 qPrintable(strVersion));
+        QCOMPARE(strLink, QString("https://games.example.org/"));
+    }
+
+    void theCloseRequestClosesOnlyWithItsParameters() {
+        CPlainMainDialog window;
+        QSignalSpy closed(&window, &CPlainMainDialog::Closed);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        CInstanceServer* pServer = m_pApp->GetInstanceServer();
+        QCOMPARE(pServer->GetPublishedTitle(), QString("Tetralyx"));
+        emit pServer->CloseRequested(1, 3);
+        emit pServer->CloseRequested(2, 1);
+        QVERIFY(window.isVisible());
+        QCOMPARE(closed.count(), 0);
+        emit pServer->CloseRequested(1, 2);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(pServer->GetPublishedTitle(), QString());
+    }
+
+    void aRaiseRequestActivatesTheWindow() {
+        CPlainMainDialog window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QTRY_VERIFY(other.isActiveWindow());
+        // Through the socket, as a second start sends it.
+        QVERIFY(SendRaiseRequest(m_pApp->GetInstanceServer()->GetSocketPath()));
+        QTRY_VERIFY(window.isActiveWindow());
+    }
+
+    void aRaiseThatCameBeforeTheWindowIsAppliedWhenItOpens() {
+        QVERIFY(SendRaiseRequest(m_pApp->GetInstanceServer()->GetSocketPath()));
+        QTest::qWait(50); // the request arrives while no window listens
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QTRY_VERIFY(other.isActiveWindow());
+        CPlainMainDialog window;
+        window.show();
+        QTRY_VERIFY(window.isActiveWindow());
+        QVERIFY(!m_pApp->GetInstanceServer()->TakePendingRaise());
+    }
+
+    void theReleaseNotesOpenOncePerBuild() {
+        m_pApp->m_strBuildDate = "2004-7-23";
+        {
+            CPlainMainDialog window;
+            window.show();
+            QTRY_COMPARE(m_saHelp, QStringList{"rel_note.htm ReleaseNote"});
+        }
+        QCOMPARE(CRegistryStore::ReadText("App", "Release Note 2004-7-23", ""), QString("1"));
+        QCOMPARE(m_pBrowser->m_saOpened, QStringList{"https://games.example.org/"});
+        CPlainMainDialog again;
+        again.show();
+        QTest::qWait(300);
+        QCOMPARE(m_saHelp.size(), 1);
+    }
+};
+
+QTEST_MAIN(PlainMainDialogTest)
+#include "plainmaindialog_test.moc"
