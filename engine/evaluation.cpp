@@ -11,16 +11,19 @@ bool IsTwoDigitRootIndex(char c) {
     return c >= '0' && c <= '3';
 }
 
-// Position of the parenthesis that closes the one at nOpen, or npos.
-size_t FindClosing(const std::string& strText, size_t nOpen) {
-    int nDepth = 1;
-    for (size_t i = nOpen + 1; i < strText.size(); ++i) {
-        if (strText[i] == '(')
-            ++nDepth;
-        else if (strText[i] == ')' && --nDepth == 0)
-            return i;
+// For every "(" the position of its ")" (npos when unmatched), in one pass.
+std::vector<size_t> MatchParentheses(const std::string& strText) {
+    std::vector<size_t> naClose(strText.size(), std::string::npos);
+    std::vector<size_t> naOpen;
+    for (size_t i = 0; i < strText.size(); ++i) {
+        if (strText[i] == '(') {
+            naOpen.push_back(i);
+        } else if (strText[i] == ')' && !naOpen.empty()) {
+            naClose[naOpen.back()] = i;
+            naOpen.pop_back();
+        }
     }
-    return std::string::npos;
+    return naClose;
 }
 
 bool Evaluate(const std::string& strText, double& dValue) {
@@ -47,6 +50,8 @@ int ExpandRoots(std::string& strText, bool bAdvanced) {
     }
 
     const size_t n = strSource.size();
+    // The rewriting only inserts balanced text, so groups match as in the source.
+    const std::vector<size_t> naClose = MatchParentheses(strSource);
     std::vector<unsigned char> owedClose(n, 0);
     std::string strOut;
     strOut.reserve(n + n / 2);
@@ -69,7 +74,7 @@ int ExpandRoots(std::string& strText, bool bAdvanced) {
             for (size_t k = p + 2; k < n && nFollowing < 3; ++k)
                 nFollowing += 1 + owedClose[k];
             if (nFollowing < 3) return -1;
-            const size_t nClose = FindClosing(strSource, p + 2);
+            const size_t nClose = naClose[p + 2];
             if (nClose == std::string::npos) return -1;
             copyUpTo(p);
             strOut += "^(1/";

@@ -1,6 +1,7 @@
 #include "answertrees.h"
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -77,17 +78,10 @@ void Respell(std::unique_ptr<AnswerTree>& pTree, std::mt19937& random) {
         // a o1 (b o2 c) as (a o1 b) o3 c, where o3 is o2 when o1 keeps the sign or the
         // divisor and its opposite otherwise: a-(b-c) = a-b+c, a/(b*c) = a/b/c.
         const bool bInverse = t.strOperator == "-" || t.strOperator == "/";
-        std::string strOuter = right.strOperator;
-        if (bInverse) {
-            if (strOuter == "+")
-                strOuter = "-";
-            else if (strOuter == "-")
-                strOuter = "+";
-            else if (strOuter == "*")
-                strOuter = "/";
-            else
-                strOuter = "*";
-        }
+        static const std::map<std::string, std::string> kOpposite = {
+            {"+", "-"}, {"-", "+"}, {"*", "/"}, {"/", "*"}};
+        const std::string strOuter =
+            bInverse ? kOpposite.at(right.strOperator) : right.strOperator;
         if (t.strOperator == "/" && right.strOperator == "/") {
             // a/(b/c) = a*c/b
             pTree = Node("/", Node("*", std::move(t.pLeft), std::move(right.pRight)),
