@@ -1,22 +1,13 @@
 #include "model.h"
 
+#include "parentheses.h"
+
 #include <cstring>
 
 namespace {
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-size_t FindClosing(const std::string& strText, size_t nOpen) {
-    int nDepth = 0;
-    for (size_t i = nOpen; i < strText.size(); ++i) {
-        if (strText[i] == '(')
-            ++nDepth;
-        else if (strText[i] == ')' && --nDepth == 0)
-            return i;
-    }
-    return std::string::npos;
 }
 
 // The text between the outer pair never closes a parenthesis it did not open.
@@ -76,8 +67,9 @@ std::string RemoveRedundantParentheses(std::string strModel) {
     // Only a pair whose content is exactly one inner group is doubled: "((a)*(b))" keeps
     // its outer pair, which may be what makes it a divisor.
     for (size_t nFrom = 0, nPos; (nPos = strModel.find("((", nFrom)) != std::string::npos;) {
-        const size_t nClose = FindClosing(strModel, nPos);
-        if (nClose != std::string::npos && FindClosing(strModel, nPos + 1) + 1 == nClose) {
+        const size_t nClose = FindClosingParenthesis(strModel, nPos);
+        if (nClose != std::string::npos &&
+            FindClosingParenthesis(strModel, nPos + 1) + 1 == nClose) {
             strModel.erase(nClose, 1);
             strModel.erase(nPos, 1);
             nFrom = nPos;

@@ -6,6 +6,7 @@
 #include "kvutilities.h"
 #include "model.h"
 #include "ordering.h"
+#include "parentheses.h"
 #include "question.h"
 #include "templates.h"
 
@@ -30,28 +31,6 @@ bool ReplaceFirst(std::string& strText, const std::string& strFrom, const std::s
     if (nPos == std::string::npos) return false;
     strText.replace(nPos, strFrom.size(), strTo);
     return true;
-}
-
-size_t FindClosing(const std::string& strText, size_t nOpen) {
-    int nDepth = 0;
-    for (size_t i = nOpen; i < strText.size(); ++i) {
-        if (strText[i] == '(')
-            ++nDepth;
-        else if (strText[i] == ')' && --nDepth == 0)
-            return i;
-    }
-    return std::string::npos;
-}
-
-size_t FindOpening(const std::string& strText, size_t nClose) {
-    int nDepth = 0;
-    for (size_t i = nClose + 1; i-- > 0;) {
-        if (strText[i] == ')')
-            ++nDepth;
-        else if (strText[i] == '(' && --nDepth == 0)
-            return i;
-    }
-    return std::string::npos;
 }
 
 // The answer being reduced: its model and the values of the slots.
@@ -101,7 +80,7 @@ bool ReduceByGroupOfOne(CAnswerForm& form, const std::string& strOperator) {
     if (nPos == std::string::npos) return false;
     const size_t nOpen = nPos + strOperator.size();
     if (strReal.size() - nOpen < 3) return false;
-    const size_t nClose = FindClosing(strReal, nOpen);
+    const size_t nClose = FindClosingParenthesis(strReal, nOpen);
     if (nClose == std::string::npos || !EqualsOne(strReal.substr(nOpen, nClose - nOpen + 1)))
         return false;
     // After the second number, or on the first.
@@ -214,7 +193,7 @@ bool HasNegativeSquaredGroup(const std::string& strReal) {
     for (const char* szPower : {")^2", ")^4"}) {
         const size_t nClose = strReal.find(szPower);
         if (nClose == std::string::npos) continue;
-        const size_t nOpen = FindOpening(strReal, nClose);
+        const size_t nOpen = FindOpeningParenthesis(strReal, nClose);
         if (nOpen != std::string::npos && IsNegative(strReal.substr(nOpen, nClose - nOpen + 1)))
             return true;
     }

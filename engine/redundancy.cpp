@@ -2,6 +2,7 @@
 
 #include "evaluation.h"
 #include "kvutilities.h"
+#include "parentheses.h"
 
 #include <string_view>
 #include <vector>
@@ -35,28 +36,16 @@ bool GroupAfterIsOne(const std::string& s, std::string_view strPattern) {
     if (p == npos) return false;
     const size_t nOpen = p + strPattern.size() - 1;
     if (s.size() - nOpen < 3) return false;
-    int nDepth = 0;
-    for (size_t i = nOpen; i < s.size(); ++i) {
-        if (s[i] == '(')
-            ++nDepth;
-        else if (s[i] == ')' && --nDepth == 0)
-            return EqualsOne(s.substr(nOpen, i - nOpen + 1));
-    }
-    return false;
+    const size_t nClose = FindClosingParenthesis(s, nOpen);
+    return nClose != npos && EqualsOne(s.substr(nOpen, nClose - nOpen + 1));
 }
 
 // The group closing at the ")" that begins the first strPattern is negative.
 bool GroupBeforeIsNegative(const std::string& s, std::string_view strPattern) {
     const size_t nClose = s.find(strPattern);
     if (nClose == npos) return false;
-    int nDepth = 0;
-    for (size_t i = nClose + 1; i-- > 0;) {
-        if (s[i] == ')')
-            ++nDepth;
-        else if (s[i] == '(' && --nDepth == 0)
-            return IsNegative(s.substr(i, nClose - i + 1));
-    }
-    return false;
+    const size_t nOpen = FindOpeningParenthesis(s, nClose);
+    return nOpen != npos && IsNegative(s.substr(nOpen, nClose - nOpen + 1));
 }
 
 // A multiplication by the number 1 is the same answer as 1 times all the rest; the only
