@@ -59,14 +59,6 @@ bool IsComment(std::string_view strTrimmed) {
     return !strTrimmed.empty() && strTrimmed.front() == ';';
 }
 
-void ReplaceAll(std::string& strText, const std::string& strFrom, const std::string& strTo) {
-    size_t nPos = 0;
-    while ((nPos = strText.find(strFrom, nPos)) != std::string::npos) {
-        strText.replace(nPos, strFrom.size(), strTo);
-        nPos += strTo.size();
-    }
-}
-
 std::string Escape(std::string strText) {
     ReplaceAll(strText, "<", "<<");
     ReplaceAll(strText, ">", ">>");

@@ -1,20 +1,9 @@
 #include "core/stringtable.h"
 
 #include "core/language.h"
+#include "engine/textlines.h"
 
 namespace {
-
-// Plain replace-all that resumes after each replacement, so a value containing the
-// placeholder itself cannot make it loop.
-bool ReplaceAll(std::string& strText, const std::string& strFrom, const std::string& strTo) {
-    std::size_t nPos = strText.find(strFrom);
-    if (nPos == std::string::npos) return false;
-    while (nPos != std::string::npos) {
-        strText.replace(nPos, strFrom.size(), strTo);
-        nPos = strText.find(strFrom, nPos + strTo.size());
-    }
-    return true;
-}
 
 const char* SelectColumn(const StringRecord& record, int nColumn) {
     switch (nColumn) {

@@ -1,20 +1,13 @@
 #include "question.h"
 
 #include "enginestate.h"
+#include "textlines.h"
 #include "userinput.h"
 
 #include <algorithm>
 #include <cstdio>
 
 namespace {
-
-void ReplaceAll(std::string& strText, const std::string& strFrom, const std::string& strTo) {
-    size_t nPos = 0;
-    while ((nPos = strText.find(strFrom, nPos)) != std::string::npos) {
-        strText.replace(nPos, strFrom.size(), strTo);
-        nPos += strTo.size();
-    }
-}
 
 // The leading digits of a field as a number; anything else gives 0. Saturates instead of
 // overflowing, so a field of a hundred digits is simply too large.

@@ -6,6 +6,16 @@ bool IsTrimmed(char c) {
 }
 } // namespace
 
+bool ReplaceAll(std::string& strText, const std::string& strFrom, const std::string& strTo) {
+    size_t nPos = strText.find(strFrom);
+    if (strFrom.empty() || nPos == std::string::npos) return false;
+    while (nPos != std::string::npos) {
+        strText.replace(nPos, strFrom.size(), strTo);
+        nPos = strText.find(strFrom, nPos + strTo.size());
+    }
+    return true;
+}
+
 bool TrimText(std::string& strText) {
     size_t nBegin = 0;
     while (nBegin < strText.size() && IsTrimmed(strText[nBegin]))

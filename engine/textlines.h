@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+// Replaces every strFrom by strTo, left to right, resuming after each replacement (so a
+// strTo that contains strFrom cannot loop); true when anything was replaced.
+bool ReplaceAll(std::string& strText, const std::string& strFrom, const std::string& strTo);
+
 // Removes leading and trailing spaces, tabs, CR and LF; true when the text changed.
 bool TrimText(std::string& strText);
 
