@@ -31,7 +31,7 @@ std::string FormatQuestionText(const unsigned uaValues[4]);
 std::string GetQuestionSortKey(const std::string& strKey);
 bool QuestionKeyLess(const std::string& strLeft, const std::string& strRight);
 
-// Replaces n1..n4 of a template by the decimal texts of the values, in that order.
+// Replaces n1..n4 of a template by the decimal texts of the values, in one pass.
 std::string InstantiateTemplate(const std::string& strTemplate, const unsigned uaValues[4]);
 
 // Every + - * / ( ) ^^ ^ becomes one space; reading the result as a question gives the
