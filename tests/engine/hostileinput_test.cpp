@@ -1,6 +1,7 @@
 // Texts far larger or deeper than any typed answer: each is handled in time and memory in
 // proportion to its length. The budgets are CPU time and address space of a child process,
-// never a clock, and are a hundred times what the work needs.
+// never a clock: the CPU budget is tens of times what the linear work needs in an optimised
+// build, while the quadratic work these tests guard against took minutes.
 #include "tests/support/boundedrun.h"
 
 #include "engine/enginestate.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-constexpr int kCpuSeconds = 4;
+constexpr int kCpuSeconds = 10;
 
 std::string Repeated(const std::string& strPiece, size_t nTimes) {
     std::string strText;
