@@ -1,7 +1,7 @@
 #include "core/configfile.h"
 
 #include "testenvironment.h"
-#include "tests/support/boundedrun.h"
+#include "tests/support/plain/boundedrun.h"
 
 #include <QTemporaryDir>
 

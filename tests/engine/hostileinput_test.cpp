@@ -2,7 +2,7 @@
 // proportion to its length. The budgets are CPU time and address space of a child process,
 // never a clock: the CPU budget is tens of times what the linear work needs in an optimised
 // build, while the quadratic work these tests guard against took minutes.
-#include "tests/support/boundedrun.h"
+#include "tests/support/plain/boundedrun.h"
 
 #include "engine/enginestate.h"
 #include "engine/kvutilities.h"
