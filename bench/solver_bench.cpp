@@ -10,6 +10,7 @@
 namespace {
 
 void SolveOne(benchmark::State& state, std::vector<unsigned> uaQ, bool bStandard, SolverPath path) {
+    const CEngineSettingsScope settings;
     SetMaxValue(13);
     std::vector<std::string> saSolutions;
     for (auto _ : state) {
@@ -17,26 +18,22 @@ void SolveOne(benchmark::State& state, std::vector<unsigned> uaQ, bool bStandard
         benchmark::DoNotOptimize(saSolutions.data());
     }
     state.counters["solutions"] = static_cast<double>(saSolutions.size());
-    SetStandardRule(true);
 }
 
 void SolveRange(benchmark::State& state, bool bStandard, SolverPath path) {
+    const CEngineSettingsScope settings;
     SetMaxValue(13);
     std::vector<std::string> saSolutions;
     size_t nTotal = 0;
     for (auto _ : state) {
         nTotal = 0;
-        for (unsigned a = 1; a <= 13; ++a)
-            for (unsigned b = a; b <= 13; ++b)
-                for (unsigned c = b; c <= 13; ++c)
-                    for (unsigned d = c; d <= 13; ++d) {
-                        FindAllSolutions({a, b, c, d}, saSolutions, bStandard, path);
-                        nTotal += saSolutions.size();
-                    }
+        ForEachQuestion(13, [&](const std::vector<unsigned>& uaQ) {
+            FindAllSolutions(uaQ, saSolutions, bStandard, path);
+            nTotal += saSolutions.size();
+        });
         benchmark::DoNotOptimize(nTotal);
     }
     state.counters["solutions"] = static_cast<double>(nTotal);
-    SetStandardRule(true);
 }
 
 const std::vector<std::vector<unsigned>> kQuestions = {

@@ -1,9 +1,11 @@
-// The commands of tetralyx-cli. Each returns the process exit code: 0 done, 2 bad input.
+// The commands of tetralyx-cli. Each returns the process exit code: 0 done, 1 nothing found
+// (solve: no solution), 2 bad input.
 #pragma once
 
 #include "options.h"
 
 constexpr int kExitOk = 0;
+constexpr int kExitNotFound = 1;
 constexpr int kExitUsage = 2;
 
 int RunCheck(const CliOptions& options);

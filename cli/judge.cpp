@@ -3,7 +3,6 @@
 #include "engine/question.h"
 #include "engine/relatedanswers.h"
 #include "engine/solver.h"
-#include "engine/userinput.h"
 
 #include <cstdio>
 #include <string>
@@ -31,10 +30,9 @@ int RunJudge(const CliOptions& options) {
                      options.nMax, options.saArguments[0].c_str());
         return kExitUsage;
     }
-    const std::vector<std::string> saLines = PrepareSubmittedLines(ReadAll(stdin));
-    const SubmittedAnswers answers = ClassifySubmittedLines(uaQ, saLines);
-    for (size_t i = 0; i < saLines.size(); ++i) {
-        const unsigned nStatus = answers.uaAStatus[i];
+    const SubmittedAnswers answers = JudgeSubmittedText(uaQ, ReadAll(stdin));
+    for (size_t i = 0; i < answers.CountLines(); ++i) {
+        const unsigned nStatus = answers.GetStatus(i);
         if (nStatus == kAnswerStatusNew)
             std::puts("new");
         else if (nStatus == kAnswerStatusIncorrect)

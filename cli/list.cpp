@@ -53,21 +53,17 @@ int RunList(const CliOptions& options) {
                     bStandard ? "standard" : "advanced", nMax);
     bool bFirst = true;
     std::vector<std::string> saSolutions;
-    for (unsigned a = 1; a <= nMax; ++a)
-        for (unsigned b = a; b <= nMax; ++b)
-            for (unsigned c = b; c <= nMax; ++c)
-                for (unsigned d = c; d <= nMax; ++d) {
-                    const std::vector<unsigned> uaQ = {a, b, c, d};
-                    FindAllSolutions(uaQ, saSolutions, bStandard);
-                    const std::string strQuestion = FormatQuestionText(uaQ);
-                    if (options.bJson) {
-                        std::fputs(bFirst ? "\n" : ",\n", stdout);
-                        std::fputs(FormatJson(strQuestion, saSolutions).c_str(), stdout);
-                    } else {
-                        std::fputs(FormatPlain(strQuestion, saSolutions).c_str(), stdout);
-                    }
-                    bFirst = false;
-                }
+    ForEachQuestion(nMax, [&](const std::vector<unsigned>& uaQ) {
+        FindAllSolutions(uaQ, saSolutions, bStandard);
+        const std::string strQuestion = FormatQuestionText(uaQ);
+        if (options.bJson) {
+            std::fputs(bFirst ? "\n" : ",\n", stdout);
+            std::fputs(FormatJson(strQuestion, saSolutions).c_str(), stdout);
+        } else {
+            std::fputs(FormatPlain(strQuestion, saSolutions).c_str(), stdout);
+        }
+        bFirst = false;
+    });
     if (options.bJson) std::puts("\n]}");
     return kExitOk;
 }

@@ -53,9 +53,9 @@ const CliCommand kCommands[] = {
      "standard input, one per line, and each prints its two lines.\n",
      kOptAdvanced, 1, 1, RunNormal},
     {"solve", "solve [--advanced] [--max 10|13] A B C D", "list all solutions of a question",
-     "Prints the solutions of the question, one per line, in the solver's order; nothing when\n"
-     "there is none. --advanced allows ^ (power) and ^^ (root); --max is the highest card value\n"
-     "(default 13). Exits 2 when the question is not four values.\n",
+     "Prints the solutions of the question, one per line, in the solver's order. When there is\n"
+     "none it prints nothing and exits 1. --advanced allows ^ (power) and ^^ (root); --max is\n"
+     "the highest card value (default 13). Exits 2 when the question is not four values.\n",
      kOptAdvanced | kOptMax, 1, 4, RunSolve},
 };
 

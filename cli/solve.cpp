@@ -20,5 +20,6 @@ int RunSolve(const CliOptions& options) {
     }
     for (const std::string& strSolution : saSolutions)
         std::puts(strSolution.c_str());
-    return kExitOk;
+    // Like grep finding nothing, so a script can tell an unsolvable question by the status.
+    return saSolutions.empty() ? kExitNotFound : kExitOk;
 }

@@ -18,6 +18,9 @@ const std::string kBlockStart = "<B Start>";
 const std::string kBlockEnd = "<B End>";
 const std::string kCrLf = "\r\n";
 const std::string kAssign = " = ";
+const char* const kByteOrderMark = "\xEF\xBB\xBF";
+// What a block under a blank name becomes once its line is trimmed: "= " and the value.
+const std::string kBlankNameBlock = "= ";
 
 CConfigFile::WriteErrorHook& ErrorHook() {
     static CConfigFile::WriteErrorHook hook;
@@ -137,7 +140,7 @@ bool CConfigFile::Load(const QString& strPath) {
         QFile file(strPath);
         if (file.open(QIODevice::ReadOnly)) baData = file.readAll();
     }
-    if (baData.startsWith("\xEF\xBB\xBF")) baData.remove(0, 3);
+    if (baData.startsWith(kByteOrderMark)) baData.remove(0, 3);
 
     bool bInBlock = false;
     bool bFirstLine = false;
@@ -194,6 +197,10 @@ bool CConfigFile::Save(const QString& strPath) {
     QDir().mkpath(QFileInfo(strPath).absolutePath());
 
     QByteArray baOut;
+    // Load drops one mark at the very start; a first line that itself begins with a mark
+    // gets one in front of it, so the next load reads that line as it is now.
+    if (!m_saLines.empty() && m_saLines.front().starts_with(kByteOrderMark))
+        baOut.append(kByteOrderMark);
     for (const std::string& strStored : m_saLines) {
         const std::string strLine = Trimmed(strStored);
         const size_t nAssign = strLine.find(kAssign);
@@ -207,6 +214,10 @@ bool CConfigFile::Save(const QString& strPath) {
                 baOut.append(strLine).append(kCrLf);
         } else if (nAssign != std::string::npos) {
             AppendBlock(baOut, strLine.substr(0, nAssign), strLine.substr(nAssign + 3));
+        } else if (strLine.starts_with(kBlankNameBlock)) {
+            // A block read under a blank name: written under the one-blank name it can have,
+            // which reads back as the same element.
+            AppendBlock(baOut, " ", strLine.substr(kBlankNameBlock.size()));
         }
     }
 

@@ -26,3 +26,12 @@ void SetInterfaceCharset(InterfaceCharset charset) {
 InterfaceCharset GetInterfaceCharset() {
     return g_charset;
 }
+
+CEngineSettingsScope::CEngineSettingsScope()
+    : m_bStandardRule(g_bStandardRule), m_nMaxValue(g_nMaxValue), m_charset(g_charset) {}
+
+CEngineSettingsScope::~CEngineSettingsScope() {
+    g_bStandardRule = m_bStandardRule;
+    g_nMaxValue = m_nMaxValue;
+    g_charset = m_charset;
+}

@@ -14,3 +14,20 @@ unsigned GetMaxValue();
 
 void SetInterfaceCharset(InterfaceCharset charset);
 InterfaceCharset GetInterfaceCharset();
+
+// Keeps the engine-wide settings of its creation and puts them back when it goes out of
+// scope, however the scope is left. Whoever solves under another rule than the one the
+// next answer will be judged by (a complete list, a test, a benchmark) holds one, so the
+// checker still reads the rule of the question on screen.
+class CEngineSettingsScope {
+public:
+    CEngineSettingsScope();
+    ~CEngineSettingsScope();
+    CEngineSettingsScope(const CEngineSettingsScope&) = delete;
+    CEngineSettingsScope& operator=(const CEngineSettingsScope&) = delete;
+
+private:
+    bool m_bStandardRule;
+    unsigned m_nMaxValue;
+    InterfaceCharset m_charset;
+};

@@ -3,6 +3,7 @@
 #include "enginestate.h"
 #include "expression.h"
 
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -113,11 +114,19 @@ bool IsTwentyFourValue(double x) {
     return x > 20.0 && (x - 24.0) * (x - 24.0) < 1e-8;
 }
 
-bool IsTwentyFourUnderRule(const std::string& strText, bool bStandard) {
+TextValue EvaluateText(const std::string& strText, bool bAdvanced, double& dValue) {
     std::string strExpanded = strText;
-    if (ExpandRoots(strExpanded, !bStandard) != 1) return false;
+    if (ExpandRoots(strExpanded, bAdvanced) != 1) return TextValue::Malformed;
+    double dResult = 0.0;
+    if (!Evaluate(strExpanded, dResult) || !std::isfinite(dResult)) return TextValue::Undefined;
+    dValue = dResult;
+    return TextValue::Defined;
+}
+
+bool IsTwentyFourUnderRule(const std::string& strText, bool bStandard) {
     double dValue = 0.0;
-    return Evaluate(strExpanded, dValue) && IsTwentyFourValue(dValue);
+    return EvaluateText(strText, !bStandard, dValue) == TextValue::Defined &&
+           IsTwentyFourValue(dValue);
 }
 
 bool IsTwentyFour(const std::string& strText) {

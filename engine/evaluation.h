@@ -9,6 +9,16 @@
 // when a root is misplaced or, without bAdvanced, the text holds any ^ at all.
 int ExpandRoots(std::string& strText, bool bAdvanced);
 
+enum class TextValue {
+    Defined,   // parsed, no zero divisor, finite
+    Undefined, // does not parse, divides by zero or overflows
+    Malformed, // a root misplaced or, under the standard rule, any ^ at all
+};
+
+// The one way from a typed or built text to its value: roots expanded (bAdvanced) or
+// refused, parsed, evaluated. dValue is set only when the result is Defined.
+TextValue EvaluateText(const std::string& strText, bool bAdvanced, double& dValue);
+
 // x > 20 and (x - 24)^2 < 1e-8: forgiving of the rounding in answers such as 8/(3-8/3).
 bool IsTwentyFourValue(double x);
 

@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr int kFailed = -1;
 constexpr unsigned kTableSize = 14; // card values 0..13
 
 // std::pow behind volatile operands, so that the tables hold what the library computes at
@@ -52,9 +51,12 @@ double RootOf(unsigned nBase, unsigned nIndex) {
 
 bool CEvaluationPlan::Compile(std::string_view strTemplate) {
     m_steps.clear();
+    m_strText = strTemplate;
+    m_nPos = 0;
     m_nDepth = 0;
-    size_t nPos = 0;
-    const int nRoot = ParseExpression(strTemplate, nPos);
+    const int nRoot = ParseExpression();
+    const size_t nPos = m_nPos;
+    m_strText = {};
     bool bSlotsOnce = true;
     for (char cSlot = '1'; cSlot <= '4'; ++cSlot) {
         const char szSlot[] = {'n', cSlot, '\0'};
@@ -78,32 +80,22 @@ int CEvaluationPlan::AddStep(Op op, int nLeft, int nRight, bool bIndexEndsText) 
     return 3 + static_cast<int>(m_steps.size());
 }
 
-int CEvaluationPlan::ParseExpression(std::string_view s, size_t& nPos) {
-    int nLeft = ParseTerm(s, nPos);
-    while (nLeft != kFailed && nPos < s.size() && (s[nPos] == '+' || s[nPos] == '-')) {
-        const Op op = s[nPos++] == '+' ? Op::Add : Op::Sub;
-        const int nRight = ParseTerm(s, nPos);
-        nLeft = nRight == kFailed ? kFailed : AddStep(op, nLeft, nRight);
-    }
-    return nLeft;
+int CEvaluationPlan::Combine(char cOperator, int nLeft, int nRight) {
+    static constexpr struct {
+        char c;
+        Op op;
+    } kOps[] = {{'+', Op::Add}, {'-', Op::Sub}, {'*', Op::Mul}, {'/', Op::Div}};
+    for (const auto& entry : kOps)
+        if (entry.c == cOperator) return AddStep(entry.op, nLeft, nRight);
+    return kFailed;
 }
 
-int CEvaluationPlan::ParseTerm(std::string_view s, size_t& nPos) {
-    int nLeft = ParsePower(s, nPos);
-    while (nLeft != kFailed && nPos < s.size() && (s[nPos] == '*' || s[nPos] == '/')) {
-        const Op op = s[nPos++] == '*' ? Op::Mul : Op::Div;
-        const int nRight = ParsePower(s, nPos);
-        nLeft = nRight == kFailed ? kFailed : AddStep(op, nLeft, nRight);
-    }
-    return nLeft;
-}
-
-int CEvaluationPlan::ParsePower(std::string_view s, size_t& nPos) {
-    int nLeft = ParseOperand(s, nPos);
-    while (nLeft != kFailed && nPos < s.size() && s[nPos] == '^') {
-        const bool bRoot = nPos + 1 < s.size() && s[nPos + 1] == '^';
-        nPos += bRoot ? 2 : 1;
-        const int nRight = ParseOperand(s, nPos);
+int CEvaluationPlan::ParsePower() {
+    int nLeft = ParseOperand();
+    while (nLeft != kFailed && Peek() == '^') {
+        const bool bRoot = Peek(1) == '^';
+        m_nPos += bRoot ? 2 : 1;
+        const int nRight = ParseOperand();
         if (nRight == kFailed) return kFailed;
         const bool bLeftSlot = nLeft < 4;
         const bool bRightSlot = nRight < 4;
@@ -114,23 +106,23 @@ int CEvaluationPlan::ParsePower(std::string_view s, size_t& nPos) {
             op = Op::Root;
         else
             op = bLeftSlot ? Op::RootOfSlots : Op::RootBySlot;
-        nLeft = AddStep(op, nLeft, nRight, bRoot && bRightSlot && nPos == s.size());
+        nLeft = AddStep(op, nLeft, nRight, bRoot && bRightSlot && m_nPos == m_strText.size());
     }
     return nLeft;
 }
 
-int CEvaluationPlan::ParseOperand(std::string_view s, size_t& nPos) {
-    if (nPos + 1 < s.size() && s[nPos] == 'n' && s[nPos + 1] >= '1' && s[nPos + 1] <= '4') {
-        nPos += 2;
-        return s[nPos - 1] - '1';
+int CEvaluationPlan::ParseOperand() {
+    if (Peek() == 'n' && Peek(1) >= '1' && Peek(1) <= '4') {
+        m_nPos += 2;
+        return m_strText[m_nPos - 1] - '1';
     }
-    if (nPos >= s.size() || s[nPos] != '(' || m_nDepth >= kMaxRegisters) return kFailed;
-    ++nPos;
+    if (Peek() != '(' || m_nDepth >= kMaxRegisters) return kFailed;
+    ++m_nPos;
     ++m_nDepth;
-    const int nInner = ParseExpression(s, nPos);
+    const int nInner = ParseExpression();
     --m_nDepth;
-    if (nInner == kFailed || nPos >= s.size() || s[nPos] != ')') return kFailed;
-    ++nPos;
+    if (nInner == kFailed || Peek() != ')') return kFailed;
+    ++m_nPos;
     return nInner;
 }
 

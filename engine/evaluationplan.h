@@ -5,11 +5,13 @@
 // judged as the text path judges it.
 #pragma once
 
+#include "infixgrammar.h"
+
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
-class CEvaluationPlan {
+class CEvaluationPlan : public CInfixGrammar<CEvaluationPlan> {
 public:
     static constexpr int kMaxLanes = 24;
 
@@ -51,15 +53,22 @@ private:
     };
     static constexpr int kMaxRegisters = 16;
 
-    int ParseExpression(std::string_view s, size_t& nPos);
-    int ParseTerm(std::string_view s, size_t& nPos);
-    int ParsePower(std::string_view s, size_t& nPos);
-    int ParseOperand(std::string_view s, size_t& nPos);
+    friend class CInfixGrammar<CEvaluationPlan>;
+    char Peek(size_t nAhead = 0) const {
+        return m_nPos + nAhead < m_strText.size() ? m_strText[m_nPos + nAhead] : '\0';
+    }
+    char Take() { return m_strText[m_nPos++]; }
+    int Combine(char cOperator, int nLeft, int nRight);
+    int ParsePower();
+    int ParseOperand();
     int AddStep(Op op, int nLeft, int nRight, bool bIndexEndsText = false);
 
     // Runs every step on all lanes; pbDivided[k] tells whether lane k divided by zero.
     void Run(const Lanes& lanes, double* pdResult, bool* pbDivided) const;
 
     std::vector<Step> m_steps;
+    // The template being compiled; empty outside Compile.
+    std::string_view m_strText;
+    size_t m_nPos = 0;
     int m_nDepth = 0;
 };

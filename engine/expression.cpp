@@ -5,7 +5,6 @@
 #include <limits>
 
 namespace {
-constexpr int kFailed = -1;
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -30,28 +29,6 @@ void CExpression::SkipSpaces() {
 int CExpression::AddNode(char cOperator, int nLeft, int nRight, double dValue) {
     m_nodes.push_back(Node{nLeft, nRight, cOperator, dValue});
     return static_cast<int>(m_nodes.size()) - 1;
-}
-
-int CExpression::ParseExpression() {
-    int nLeft = ParseTerm();
-    while (nLeft != kFailed && (Peek() == '+' || Peek() == '-')) {
-        const char cOperator = m_strText[m_nPos++];
-        const int nRight = ParseTerm();
-        if (nRight == kFailed) return kFailed;
-        nLeft = AddNode(cOperator, nLeft, nRight);
-    }
-    return nLeft;
-}
-
-int CExpression::ParseTerm() {
-    int nLeft = ParsePower();
-    while (nLeft != kFailed && (Peek() == '*' || Peek() == '/')) {
-        const char cOperator = m_strText[m_nPos++];
-        const int nRight = ParsePower();
-        if (nRight == kFailed) return kFailed;
-        nLeft = AddNode(cOperator, nLeft, nRight);
-    }
-    return nLeft;
 }
 
 int CExpression::ParsePower() {

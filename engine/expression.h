@@ -9,11 +9,13 @@
 // answers players type have always been read.
 #pragma once
 
+#include "infixgrammar.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
-class CExpression {
+class CExpression : public CInfixGrammar<CExpression> {
 public:
     static constexpr int kStatusOk = 0;
     static constexpr int kStatusDivisionByZero = 1;
@@ -28,6 +30,7 @@ public:
     double Evaluate(int& nStatus) const;
 
 private:
+    friend class CInfixGrammar<CExpression>;
     struct Node {
         int nLeft;
         int nRight;
@@ -36,10 +39,10 @@ private:
     };
 
     char Peek() const { return m_nPos < m_strText.size() ? m_strText[m_nPos] : '\0'; }
+    char Take() { return m_strText[m_nPos++]; }
+    int Combine(char cOperator, int nLeft, int nRight) { return AddNode(cOperator, nLeft, nRight); }
     void SkipSpaces();
     int AddNode(char cOperator, int nLeft, int nRight, double dValue = 0.0);
-    int ParseExpression();
-    int ParseTerm();
     int ParsePower();
     int ParseOperand();
     int ParseNumber();

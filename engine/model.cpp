@@ -1,8 +1,9 @@
 #include "model.h"
 
-#include "parentheses.h"
-
+#include <algorithm>
 #include <cstring>
+#include <limits>
+#include <vector>
 
 namespace {
 
@@ -10,17 +11,82 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The text between the outer pair never closes a parenthesis it did not open.
-bool OuterPairEnclosesAll(const std::string& strModel) {
-    if (strModel.size() < 2 || strModel.front() != '(' || strModel.back() != ')') return false;
-    int nDepth = 0;
-    for (size_t i = 1; i + 1 < strModel.size(); ++i) {
-        if (strModel[i] == '(')
-            ++nDepth;
-        else if (strModel[i] == ')' && --nDepth < 0)
-            return false;
+// "(n1)" to "n1" until none is left. A pair emptied down to one slot is dropped as its ")"
+// arrives, so nested pairs collapse in the same pass.
+std::string RemoveSlotParentheses(const std::string& strModel) {
+    std::string strOut;
+    strOut.reserve(strModel.size());
+    for (char c : strModel) {
+        const size_t n = strOut.size();
+        if (c == ')' && n >= 3 && strOut[n - 3] == '(' && strOut[n - 2] == 'n' &&
+            strOut[n - 1] >= '1' && strOut[n - 1] <= '4') {
+            strOut.erase(n - 3, 1);
+            continue;
+        }
+        strOut += c;
     }
-    return true;
+    return strOut;
+}
+
+// How many outer pairs enclose all the rest, taken off one after the other: a pair
+// qualifies when the text inside it never closes a parenthesis it did not open. The running
+// depth is measured once, so deep nesting costs no more than the text is long.
+size_t CountEnclosingPairs(const std::string& strModel) {
+    const size_t n = strModel.size();
+    size_t nCandidates = 0;
+    while (2 * nCandidates + 2 <= n && strModel[nCandidates] == '(' &&
+           strModel[n - 1 - nCandidates] == ')')
+        ++nCandidates;
+    if (nCandidates == 0) return 0;
+    // naDepth[i]: the depth after the first i characters.
+    std::vector<long> naDepth(n + 1, 0);
+    for (size_t i = 0; i < n; ++i)
+        naDepth[i + 1] = naDepth[i] + (strModel[i] == '(' ? 1 : strModel[i] == ')' ? -1 : 0);
+    // naMin[j]: the least depth after any character strictly inside pair j. The inside of
+    // pair j is that of pair j + 1 and the two characters around it.
+    const size_t nInnermost = nCandidates - 1;
+    long nMin = std::numeric_limits<long>::max();
+    for (size_t i = nInnermost + 1; i + nInnermost + 2 <= n; ++i)
+        nMin = std::min(nMin, naDepth[i + 1]);
+    std::vector<long> naMin(nCandidates, nMin);
+    for (size_t j = nInnermost; j-- > 0;) {
+        nMin = std::min({nMin, naDepth[j + 2], naDepth[n - 1 - j]});
+        naMin[j] = nMin;
+    }
+    size_t nPairs = 0;
+    while (nPairs < nCandidates && naMin[nPairs] >= naDepth[nPairs + 1])
+        ++nPairs;
+    return nPairs;
+}
+
+// Drops each pair whose content is exactly one inner group. Whether a pair is doubled does
+// not change when another doubled pair loses its outer parentheses, so every pair can be
+// judged on the text as it stands.
+std::string RemoveDoubledParentheses(const std::string& strModel) {
+    const size_t n = strModel.size();
+    std::vector<size_t> naClose(n, std::string::npos);
+    std::vector<size_t> naOpen;
+    for (size_t i = 0; i < n; ++i) {
+        if (strModel[i] == '(') {
+            naOpen.push_back(i);
+        } else if (strModel[i] == ')' && !naOpen.empty()) {
+            naClose[naOpen.back()] = i;
+            naOpen.pop_back();
+        }
+    }
+    std::vector<bool> baDropped(n, false);
+    for (size_t i = 0; i + 1 < n; ++i) {
+        if (strModel[i] != '(' || strModel[i + 1] != '(' || naClose[i] == std::string::npos ||
+            naClose[i + 1] + 1 != naClose[i])
+            continue;
+        baDropped[i] = true;
+        baDropped[naClose[i]] = true;
+    }
+    std::string strOut;
+    strOut.reserve(n);
+    for (size_t i = 0; i < n; ++i)
+        if (!baDropped[i]) strOut += strModel[i];
+    return strOut;
 }
 
 } // namespace
@@ -53,29 +119,10 @@ std::string GetModel(const std::string& strText) {
 }
 
 std::string RemoveRedundantParentheses(std::string strModel) {
-    for (bool bChanged = true; bChanged;) {
-        bChanged = false;
-        for (const char* szGroup : {"(n1)", "(n2)", "(n3)", "(n4)"}) {
-            for (size_t nPos; (nPos = strModel.find(szGroup)) != std::string::npos;) {
-                strModel.replace(nPos, 4, szGroup + 1, 2);
-                bChanged = true;
-            }
-        }
-    }
-    while (OuterPairEnclosesAll(strModel))
-        strModel = strModel.substr(1, strModel.size() - 2);
+    strModel = RemoveSlotParentheses(strModel);
+    const size_t nPairs = CountEnclosingPairs(strModel);
+    if (nPairs > 0) strModel = strModel.substr(nPairs, strModel.size() - 2 * nPairs);
     // Only a pair whose content is exactly one inner group is doubled: "((a)*(b))" keeps
     // its outer pair, which may be what makes it a divisor.
-    for (size_t nFrom = 0, nPos; (nPos = strModel.find("((", nFrom)) != std::string::npos;) {
-        const size_t nClose = FindClosingParenthesis(strModel, nPos);
-        if (nClose != std::string::npos &&
-            FindClosingParenthesis(strModel, nPos + 1) + 1 == nClose) {
-            strModel.erase(nClose, 1);
-            strModel.erase(nPos, 1);
-            nFrom = nPos;
-        } else {
-            nFrom = nPos + 1;
-        }
-    }
-    return strModel;
+    return RemoveDoubledParentheses(strModel);
 }

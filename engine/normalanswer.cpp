@@ -2,7 +2,6 @@
 
 #include "canonicalmap.h"
 #include "evaluation.h"
-#include "expression.h"
 #include "kvutilities.h"
 #include "model.h"
 #include "ordering.h"
@@ -15,16 +14,6 @@
 #include <utility>
 
 namespace {
-
-bool ValueOf(const std::string& strText, double& dValue) {
-    std::string strExpanded = strText;
-    if (ExpandRoots(strExpanded, true) != 1) return false;
-    CExpression expression;
-    if (expression.Parse(strExpanded) >= 0) return false;
-    int nStatus = 0;
-    dValue = expression.Evaluate(nStatus);
-    return nStatus == CExpression::kStatusOk && std::isfinite(dValue);
-}
 
 bool ReplaceFirst(std::string& strText, const std::string& strFrom, const std::string& strTo) {
     const size_t nPos = strText.find(strFrom);
@@ -183,8 +172,8 @@ bool NormalizePass(CAnswerForm& form, std::string& strSubNA) {
 
 bool SameAnswerValue(const std::string& strLeft, const std::string& strRight) {
     double dLeft = 0.0, dRight = 0.0;
-    const bool bLeft = ValueOf(strLeft, dLeft);
-    const bool bRight = ValueOf(strRight, dRight);
+    const bool bLeft = EvaluateText(strLeft, true, dLeft) == TextValue::Defined;
+    const bool bRight = EvaluateText(strRight, true, dRight) == TextValue::Defined;
     if (!bLeft || !bRight) return false;
     return std::fabs(dLeft - dRight) <= 1e-9 * std::max({1.0, std::fabs(dLeft), std::fabs(dRight)});
 }

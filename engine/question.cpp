@@ -87,10 +87,26 @@ bool QuestionKeyLess(const std::string& strLeft, const std::string& strRight) {
 }
 
 std::string InstantiateTemplate(const std::string& strTemplate, const unsigned uaValues[4]) {
-    std::string strAnswer = strTemplate;
-    static const char* const kSlots[] = {"n1", "n2", "n3", "n4"};
-    for (int i = 0; i < 4; ++i)
-        ReplaceAll(strAnswer, kSlots[i], std::to_string(uaValues[i]));
+    std::string strAnswer;
+    strAnswer.reserve(strTemplate.size() + 4);
+    for (size_t i = 0; i < strTemplate.size(); ++i) {
+        const char c = strTemplate[i];
+        const char cNext = i + 1 < strTemplate.size() ? strTemplate[i + 1] : '\0';
+        if (c != 'n' || cNext < '1' || cNext > '4') {
+            strAnswer += c;
+            continue;
+        }
+        unsigned nValue = uaValues[cNext - '1'];
+        char szDigits[12];
+        size_t nDigits = 0;
+        do {
+            szDigits[nDigits++] = static_cast<char>('0' + nValue % 10);
+            nValue /= 10;
+        } while (nValue > 0);
+        while (nDigits > 0)
+            strAnswer += szDigits[--nDigits];
+        ++i;
+    }
     return strAnswer;
 }
 

@@ -1,6 +1,7 @@
 #include "relatedanswers.h"
 
 #include "kvutilities.h"
+#include "userinput.h"
 
 #include <algorithm>
 
@@ -43,11 +44,12 @@ int SubmittedAnswers::CountNew() const {
 }
 
 int SubmittedAnswers::CountIncorrect() const {
-    return static_cast<int>(std::count(uaAStatus.begin(), uaAStatus.end(), kAnswerStatusIncorrect));
+    return static_cast<int>(std::count(uaAStatus.begin(), uaAStatus.end(), kAnswerStatusIncorrect) +
+                            nUnjudgedLines);
 }
 
 int SubmittedAnswers::CountRepeated() const {
-    return static_cast<int>(uaAStatus.size()) - CountNew() - CountIncorrect();
+    return static_cast<int>(CountLines()) - CountNew() - CountIncorrect();
 }
 
 SubmittedAnswers ClassifySubmittedLines(const std::vector<unsigned>& uaQ,
@@ -82,5 +84,13 @@ SubmittedAnswers ClassifySubmittedLines(const std::vector<unsigned>& uaQ,
             newKeys.push_back(std::move(keys));
         }
     }
+    return answers;
+}
+
+SubmittedAnswers JudgeSubmittedText(const std::vector<unsigned>& uaQ, const std::string& strText) {
+    std::vector<std::string> saLines;
+    const size_t nLines = PrepareSubmittedLines(strText, saLines, kMaxJudgedLines);
+    SubmittedAnswers answers = ClassifySubmittedLines(uaQ, saLines);
+    answers.nUnjudgedLines = nLines - saLines.size();
     return answers;
 }

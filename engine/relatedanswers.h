@@ -39,6 +39,15 @@ struct SubmittedAnswers {
     std::vector<std::string> saNA;       // normal answer; empty for an incorrect line
     std::vector<std::string> saSubNA;    // strict normal answer; empty for an incorrect line
     std::vector<std::string> saRelation; // "same" or "similar" for a repeat, empty otherwise
+    // Lines after the first kMaxJudgedLines that JudgeSubmittedText counted but did not
+    // keep: all incorrect, and in none of the lists above.
+    size_t nUnjudgedLines = 0;
+
+    size_t CountLines() const { return uaAStatus.size() + nUnjudgedLines; }
+    // The status of line nLine, kept or not.
+    unsigned GetStatus(size_t nLine) const {
+        return nLine < uaAStatus.size() ? uaAStatus[nLine] : kAnswerStatusIncorrect;
+    }
 
     int CountNew() const;
     int CountRepeated() const;
@@ -50,3 +59,8 @@ struct SubmittedAnswers {
 // the same normal answer, or is new.
 SubmittedAnswers ClassifySubmittedLines(const std::vector<unsigned>& uaQ,
                                         const std::vector<std::string>& saLines);
+
+// The whole text of the answer box: prepared as PrepareSubmittedLines does and judged as
+// ClassifySubmittedLines does, but lines past kMaxJudgedLines are only counted, so a huge
+// paste costs little more memory than its own text.
+SubmittedAnswers JudgeSubmittedText(const std::vector<unsigned>& uaQ, const std::string& strText);

@@ -4,10 +4,6 @@
 #include <cmath>
 #include <limits>
 
-namespace {
-constexpr int kFailed = -1;
-} // namespace
-
 bool CSlotExpression::Parse(std::string_view strModel) {
     m_strText = strModel;
     m_nPos = 0;
@@ -27,28 +23,6 @@ bool CSlotExpression::Parse(std::string_view strModel) {
 int CSlotExpression::AddNode(char cOperator, int nLeft, int nRight) {
     m_nodes.push_back(Node{cOperator, nLeft, nRight});
     return static_cast<int>(m_nodes.size()) - 1;
-}
-
-int CSlotExpression::ParseExpression() {
-    int nLeft = ParseTerm();
-    while (nLeft != kFailed && (Peek() == '+' || Peek() == '-')) {
-        const char cOperator = m_strText[m_nPos++];
-        const int nRight = ParseTerm();
-        if (nRight == kFailed) return kFailed;
-        nLeft = AddNode(cOperator, nLeft, nRight);
-    }
-    return nLeft;
-}
-
-int CSlotExpression::ParseTerm() {
-    int nLeft = ParsePower();
-    while (nLeft != kFailed && (Peek() == '*' || Peek() == '/')) {
-        const char cOperator = m_strText[m_nPos++];
-        const int nRight = ParsePower();
-        if (nRight == kFailed) return kFailed;
-        nLeft = AddNode(cOperator, nLeft, nRight);
-    }
-    return nLeft;
 }
 
 // a^^b takes as its index only the slot or parenthesised group right after it, and then

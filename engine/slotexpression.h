@@ -4,6 +4,8 @@
 // agree as functions give answers of equal value.
 #pragma once
 
+#include "infixgrammar.h"
+
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -11,7 +13,7 @@
 
 using SlotPoint = std::array<double, 4>;
 
-class CSlotExpression {
+class CSlotExpression : public CInfixGrammar<CSlotExpression> {
 public:
     // Deeper nesting is refused rather than risking the stack on hostile text.
     static constexpr int kMaxNesting = 256;
@@ -27,6 +29,7 @@ public:
     void EvaluateAll(const SlotPoint* pPoints, size_t nCount, double* daValues) const;
 
 private:
+    friend class CInfixGrammar<CSlotExpression>;
     struct Node {
         char cOperator; // '+', '-', '*', '/', '^', 'r' (root), '~' (negation), 'n' (slot)
         int nLeft;
@@ -36,9 +39,9 @@ private:
     char Peek(size_t nAhead = 0) const {
         return m_nPos + nAhead < m_strText.size() ? m_strText[m_nPos + nAhead] : '\0';
     }
+    char Take() { return m_strText[m_nPos++]; }
     int AddNode(char cOperator, int nLeft, int nRight);
-    int ParseExpression();
-    int ParseTerm();
+    int Combine(char cOperator, int nLeft, int nRight) { return AddNode(cOperator, nLeft, nRight); }
     int ParsePower();
     int ParseOperand();
     int ParseSlot();

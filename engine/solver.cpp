@@ -3,7 +3,6 @@
 #include "enginestate.h"
 #include "evaluation.h"
 #include "evaluationplan.h"
-#include "expression.h"
 #include "ordering.h"
 #include "question.h"
 #include "redundancy.h"
@@ -108,15 +107,12 @@ void BuildOrderings(const unsigned uaSorted[4], ValueOrderings& orderings) {
 int EvaluateTemplate(std::vector<std::string>& saFound, const std::string& strTemplate,
                      const ValueOrderings& orderings, bool bStandard) {
     std::vector<std::string> saMatches;
-    CExpression expression;
     for (int k = 0; k < orderings.nCount; ++k) {
         std::string strInstance = InstantiateTemplate(strTemplate, orderings.uaTuples[k]);
-        std::string strExpanded = strInstance;
-        if (ExpandRoots(strExpanded, !bStandard) != 1) return -1;
-        if (expression.Parse(strExpanded) >= 0) continue;
-        int nStatus = 0;
-        const double dValue = expression.Evaluate(nStatus);
-        if (nStatus != CExpression::kStatusDivisionByZero && IsTwentyFourValue(dValue))
+        double dValue = 0.0;
+        const TextValue value = EvaluateText(strInstance, !bStandard, dValue);
+        if (value == TextValue::Malformed) return -1;
+        if (value == TextValue::Defined && IsTwentyFourValue(dValue))
             saMatches.push_back(std::move(strInstance));
     }
     saFound.insert(saFound.end(), saMatches.begin(), saMatches.end());

@@ -1,5 +1,7 @@
 #include "textlines.h"
 
+#include <utility>
+
 namespace {
 bool IsTrimmed(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -9,10 +11,17 @@ bool IsTrimmed(char c) {
 bool ReplaceAll(std::string& strText, const std::string& strFrom, const std::string& strTo) {
     size_t nPos = strText.find(strFrom);
     if (strFrom.empty() || nPos == std::string::npos) return false;
-    while (nPos != std::string::npos) {
-        strText.replace(nPos, strFrom.size(), strTo);
-        nPos = strText.find(strFrom, nPos + strTo.size());
+    // Built in one pass: replacing in place would move the rest of the text every time.
+    std::string strResult;
+    strResult.reserve(strText.size());
+    size_t nCopied = 0;
+    for (; nPos != std::string::npos; nPos = strText.find(strFrom, nCopied)) {
+        strResult.append(strText, nCopied, nPos - nCopied);
+        strResult += strTo;
+        nCopied = nPos + strFrom.size();
     }
+    strResult.append(strText, nCopied, std::string::npos);
+    strText = std::move(strResult);
     return true;
 }
 

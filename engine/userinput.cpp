@@ -1,7 +1,6 @@
 #include "userinput.h"
 
 #include "enginestate.h"
-#include "textlines.h"
 
 namespace {
 
@@ -125,21 +124,32 @@ std::string GetNormalizedUserInput(const std::string& strText, int nMode) {
     return strResult;
 }
 
+size_t PrepareSubmittedLines(const std::string& strText, std::vector<std::string>& saKept,
+                             size_t nMaxKept) {
+    saKept.clear();
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    size_t nLines = 0;
+    // Lines end at LF, with or without CR before it (edit controls here send a lone LF);
+    // a CR left at either end of a piece goes with the trimming.
+    for (size_t nStart = 0; nStart < strText.size();) {
+        size_t nEnd = strText.find('\n', nStart);
+        if (nEnd == std::string::npos) nEnd = strText.size();
+        size_t nFirst = nStart, nLast = nEnd;
+        while (nFirst < nLast && isBlank(strText[nFirst]))
+            ++nFirst;
+        while (nLast > nFirst && isBlank(strText[nLast - 1]))
+            --nLast;
+        nStart = nEnd + 1;
+        if (nFirst == nLast) continue;
+        if (nLines++ < nMaxKept)
+            saKept.push_back(
+                GetNormalizedUserInput(strText.substr(nFirst, nLast - nFirst), kNormalizeAnswer));
+    }
+    return nLines;
+}
+
 std::vector<std::string> PrepareSubmittedLines(const std::string& strText) {
-    // Edit controls here end lines with a lone LF; the splitter expects CR LF.
-    std::string strCrLf;
-    strCrLf.reserve(strText.size() + 16);
-    for (size_t i = 0; i < strText.size(); ++i) {
-        if (strText[i] == '\n' && (i == 0 || strText[i - 1] != '\r')) strCrLf += '\r';
-        strCrLf += strText[i];
-    }
-    std::vector<std::string> saLines;
-    GetSAFromMLString(saLines, strCrLf);
     std::vector<std::string> saPrepared;
-    for (std::string& strLine : saLines) {
-        TrimText(strLine);
-        if (!strLine.empty())
-            saPrepared.push_back(GetNormalizedUserInput(strLine, kNormalizeAnswer));
-    }
+    PrepareSubmittedLines(strText, saPrepared, std::string::npos);
     return saPrepared;
 }

@@ -18,3 +18,7 @@ std::string GetNormalizedUserInput(const std::string& strText, int nMode);
 // The answer lines of a multi-line edit text, as the main window judges them: split at
 // line breaks (CR LF or a lone LF), trimmed, blank lines dropped, normalised as answers.
 std::vector<std::string> PrepareSubmittedLines(const std::string& strText);
+// The same, keeping only the first nMaxKept lines in saKept (emptied first); returns how
+// many answer lines the text holds. Lines past the limit cost nothing but their count.
+size_t PrepareSubmittedLines(const std::string& strText, std::vector<std::string>& saKept,
+                             size_t nMaxKept);

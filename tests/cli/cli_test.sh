@@ -2,6 +2,7 @@
 # Runs tetralyx-cli as a user would and compares what it prints and its exit code.
 set -u
 cli=$1
+sanitized=${2:-0} # 1: built with the sanitizers
 failures=0
 
 expect() { # expect EXPECTED_OUTPUT EXPECTED_EXIT ARGS...
@@ -58,8 +59,8 @@ expect "8/(3-8/3)" 0 solve 8 3 8 3
 expect "8/(3-8/3)" 0 solve "3 3 8 8"
 expect $'4*(1+2+3)\n(1+3)*(2+4)\n1*2*3*4' 0 solve 1 2 3 4
 expect $'6+6+6+6\n6*6-6-6' 0 solve --advanced 6 6 6 6
-expect "" 0 solve 1 1 1 1
-expect "" 0 solve --advanced 1 1 1 1
+expect "" 1 solve 1 1 1 1
+expect "" 1 solve --advanced 1 1 1 1
 expect "" 2 solve 1 2 3 14
 expect "" 2 solve --max 10 1 2 3 11
 expect "" 2 solve 0 1 2 3
@@ -137,6 +138,28 @@ for command in solve list judge; do
     "$cli" $command --help | grep -q "usage: tetralyx-cli $command" || { echo "FAIL: $command --help"; failures=$((failures + 1)); }
 done
 "$cli" normal --help | grep -q "usage: tetralyx-cli normal" || { echo "FAIL: normal --help"; failures=$((failures + 1)); }
+"$cli" solve --help | grep -q "exits 1" || { echo "FAIL: solve --help tells nothing of exit 1"; failures=$((failures + 1)); }
+
+# 10 MB of short lines or of blank lines: only the judged lines are kept, so the judge fits
+# in an address space a few times the input. The sanitizer reserves terabytes of address
+# space up front, so there the limit cannot be set.
+if [[ $sanitized != 1 ]]; then
+    many=$(mktemp)
+    verdicts=$(mktemp)
+    for input in '1' ''; do
+        yes "$input" | head -c 10485760 >"$many"
+        lines=$(wc -l <"$many")
+        (ulimit -v 98304 && "$cli" judge "1 2 3 4" <"$many" >"$verdicts" 2>/dev/null)
+        out=$(tail -n 2 "$verdicts")
+        count=$(wc -l <"$verdicts")
+        if [[ -n $input ]]; then want_out=$'incorrect\nrequired 1 of 3 solutions'; want_count=$((lines + 1)); else want_out='required 1 of 3 solutions'; want_count=1; fi
+        if [[ "$out" != "$want_out" || $count -ne $want_count ]]; then
+            printf 'FAIL: judge on 10 MB of %q lines under a 96 MB address space: %q, %s lines\n' "$input" "$out" "$count"
+            failures=$((failures + 1))
+        fi
+    done
+    rm -f "$many" "$verdicts"
+fi
 
 if [[ $failures -gt 0 ]]; then
     echo "$failures case(s) failed"

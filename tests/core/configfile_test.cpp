@@ -1,11 +1,13 @@
 #include "core/configfile.h"
 
 #include "testenvironment.h"
+#include "tests/support/plain/boundedrun.h"
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -154,6 +156,58 @@ TEST_F(ConfigFileTest, ValuesSurviveSaveAndLoad) {
         ASSERT_TRUE(reloaded.WriteString("S", "key", "new"));
         EXPECT_EQ(reloaded.GetLines().size(), nLines);
     }
+}
+
+struct StableFileCase {
+    const char* szWhat;
+    QByteArray baFile;
+    const char* szContent; // a line that every load must hold, or nullptr
+};
+
+// Whatever a file holds, the first save writes what its load read, and from then on load
+// and save reproduce the file byte for byte.
+TEST_F(ConfigFileTest, LoadAndSaveAreStableAfterTheFirstSave) {
+    const StableFileCase cases[] = {
+        {"two marks", "\xEF\xBB\xBF\xEF\xBB\xBF[S]\r\nk = v\r\n", "k = v"},
+        {"a blank line, then a mark", "\r\n\xEF\xBB\xBF[S]\r\nk = v\r\n", "k = v"},
+        {"one mark", "\xEF\xBB\xBF[S]\r\nk = v\r\n", "k = v"},
+        {"a block under a blank name",
+         "[S]\r\n  = {{Block}}\r\n<B Start>\r\none <<\r\ntwo\r\n<B End>\r\n", "= one <\r\ntwo"},
+        {"a block under a longer blank name",
+         "[S]\r\nk = v\r\n \t  = {{Block}}\r\n<B Start>\r\n\r\nx\r\n<B End>\r\n", "= \r\nx"},
+        {"a bare block tag", "[S]\r\n = {{Block}}\r\n<B Start>\r\none\r\n<B End>\r\n", "one"},
+    };
+    for (const StableFileCase& c : cases) {
+        SCOPED_TRACE(c.szWhat);
+        const Lines saRead = LoadLines(c.baFile);
+        if (c.szContent) {
+            EXPECT_NE(std::find(saRead.begin(), saRead.end(), c.szContent), saRead.end());
+        }
+        CConfigFile config;
+        config.Load(PathOf("in.ini"));
+        ASSERT_TRUE(config.Save(PathOf("first.ini")));
+        const QByteArray baFirst = ReadWholeFile(PathOf("first.ini"));
+        config.Load(PathOf("first.ini"));
+        EXPECT_EQ(config.GetLines(), saRead);
+        ASSERT_TRUE(config.Save(PathOf("second.ini")));
+        EXPECT_EQ(ReadWholeFile(PathOf("second.ini")), baFirst);
+    }
+}
+
+// Escaping a value with millions of brackets is linear: the CPU budget is ten times what
+// the work needs in an optimised build; quadratic escaping took tens of seconds.
+TEST_F(ConfigFileTest, HugeBlocksAreReadAndWrittenInLinearTime) {
+    const std::string strValue = std::string(2000000, '<') + "\r\n" + std::string(2000000, '>');
+    EXPECT_TRUE(FinishesWithin(10, 0, [&] {
+        CConfigFile config;
+        if (!config.WriteString("S", "k", QString::fromStdString(strValue)) ||
+            !config.Save(PathOf("huge.ini")))
+            return false;
+        CConfigFile reloaded;
+        reloaded.Load(PathOf("huge.ini"));
+        QString strRead;
+        return reloaded.ReadString("S", "k", "", strRead) && strRead.toStdString() == strValue;
+    }));
 }
 
 TEST_F(ConfigFileTest, EntryIsFoundOnlyWithBlanksAroundTheEqualsSign) {

@@ -116,13 +116,7 @@ TEST(MapToCanonicalModel, EveryTargetIsItsOwnTarget) {
 }
 
 bool EvaluateAnswer(const std::string& strAnswer, double& dValue) {
-    std::string strExpanded = strAnswer;
-    if (ExpandRoots(strExpanded, true) != 1) return false;
-    CExpression expression;
-    if (expression.Parse(strExpanded) >= 0) return false;
-    int nStatus = 0;
-    dValue = expression.Evaluate(nStatus);
-    return nStatus == CExpression::kStatusOk && std::isfinite(dValue);
+    return EvaluateText(strAnswer, true, dValue) == TextValue::Defined;
 }
 
 // The models of every four-number calculation, written with the parentheses it needs and

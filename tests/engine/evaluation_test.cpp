@@ -150,6 +150,7 @@ const TwentyFourCase kIsTwentyFourCases[] = {
 };
 
 TEST(IsTwentyFour, FollowsTheRuleAndTolerance) {
+    const CEngineSettingsScope settings;
     for (const TwentyFourCase& c : kIsTwentyFourCases) {
         SetStandardRule(c.bStandard);
         EXPECT_EQ(IsTwentyFour(c.szText), c.bIs24) << c.szText;

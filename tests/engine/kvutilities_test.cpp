@@ -33,6 +33,7 @@ const CheckCase kCheckValidSolutionCases[] = {
 };
 
 TEST(CheckValidSolution, JudgesTheLine) {
+    const CEngineSettingsScope settings;
     for (const CheckCase& c : kCheckValidSolutionCases) {
         SetMaxValue(13);
         SetInterfaceCharset(InterfaceCharset::None);
@@ -45,6 +46,7 @@ TEST(CheckValidSolution, JudgesTheLine) {
 }
 
 TEST(CheckValidSolution, ValueRangeLimitsTheNumbers) {
+    const CEngineSettingsScope settings;
     SetStandardRule(true);
     SetMaxValue(10);
     EXPECT_FALSE(CKVUtilities::CheckValidSolution({1, 2, 11, 11}, "(11+11)+2*1"));
@@ -53,6 +55,7 @@ TEST(CheckValidSolution, ValueRangeLimitsTheNumbers) {
 }
 
 TEST(CheckValidSolution, FullWidthAnswerUnderSimplifiedChinese) {
+    const CEngineSettingsScope settings;
     SetStandardRule(true);
     SetMaxValue(13);
     SetInterfaceCharset(InterfaceCharset::GB2312);
@@ -61,10 +64,10 @@ TEST(CheckValidSolution, FullWidthAnswerUnderSimplifiedChinese) {
                               "\xEF\xBC\x8B\xEF\xBC\x93\xEF\xBC\x89");
     ASSERT_EQ(saLines.size(), 1u);
     EXPECT_TRUE(CKVUtilities::CheckValidSolution({1, 2, 3, 4}, saLines[0]));
-    SetInterfaceCharset(InterfaceCharset::None);
 }
 
 TEST(CheckValidSolution, HostileLinesAreSimplyIncorrect) {
+    const CEngineSettingsScope settings;
     SetStandardRule(false);
     SetMaxValue(13);
     const std::vector<unsigned> uaQ = {1, 2, 3, 4};
@@ -80,7 +83,6 @@ TEST(CheckValidSolution, HostileLinesAreSimplyIncorrect) {
     for (const std::string& strLine : saLines)
         EXPECT_FALSE(CKVUtilities::CheckValidSolution(uaQ, strLine)) << strLine.substr(0, 40);
     EXPECT_TRUE(CKVUtilities::CheckValidSolution(uaQ, "4*(1+2+3)" + std::string(100000, ' ')));
-    SetStandardRule(true);
 }
 
 } // namespace

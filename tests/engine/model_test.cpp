@@ -60,6 +60,12 @@ const CleanUpCase kCleanUpCases[] = {
     {"(n1+n2", "(n1+n2"},
     {")n1+n2(", ")n1+n2("},
     {"((", "(("},
+    {"((n1+n2)", "(n1+n2"},
+    {"(((n1)+n2))", "n1+n2"},
+    {"((n1+n2)*n3)+(n4)", "((n1+n2)*n3)+n4"},
+    {"(n1+n2))*((n3+n4)", "(n1+n2))*((n3+n4)"},
+    {"(((n1+n2)-(n3)))/n4", "((n1+n2)-n3)/n4"},
+    {"((((n1+n2)))*(n3))", "(n1+n2)*n3"},
 };
 
 TEST(RemoveRedundantParentheses, OnlyParenthesesThatChangeNothing) {

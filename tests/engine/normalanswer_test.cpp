@@ -68,6 +68,7 @@ const KeyCase kKeyCases[] = {
 };
 
 TEST(GetNormalAnswer, StrictAndNormalAnswers) {
+    const CEngineSettingsScope settings;
     SetMaxValue(13);
     for (const KeyCase& c : kKeyCases) {
         SCOPED_TRACE(c.szAnswer);
@@ -97,6 +98,7 @@ TEST(GetNormalAnswer, WritesTheStrictAnswerOnlyIntoAnEmptyString) {
 // changed nothing (or only flipped the text back and forth) and used to recurse without
 // end, or gave a key of another value.
 TEST(GetNormalAnswer, NegativeGroupsOfAUnaryMinusEndAndKeepTheirValue) {
+    const CEngineSettingsScope settings;
     const KeyCase kCases[] = {
         {"8+(2*-2)^2", "8+(2*-2)^2", "8+(2*-2)^2"}, {"8+(1*-4)^2", "8+(1*-4)^2", "1*(8+(-4)^2)"},
         {"8+(4*-1)^2", "8+(4*-1)^2", "8+(4*-1)^2"}, {"6*(2/-1)^2", "6*(2/-1)^2", "6*(2/-1)^2"},
@@ -113,7 +115,6 @@ TEST(GetNormalAnswer, NegativeGroupsOfAUnaryMinusEndAndKeepTheirValue) {
         EXPECT_LT(nPasses, 4);
         EXPECT_TRUE(IsTwentyFour(c.szNormal));
     }
-    SetStandardRule(true);
 }
 
 TEST(GetNormalAnswer, SameSimilarAndDifferent) {
@@ -141,13 +142,7 @@ TEST(GetNormalAnswer, SameSimilarAndDifferent) {
 }
 
 bool EvaluateAnswer(const std::string& strAnswer, double& dValue) {
-    std::string strExpanded = strAnswer;
-    if (ExpandRoots(strExpanded, true) != 1) return false;
-    CExpression expression;
-    if (expression.Parse(strExpanded) >= 0) return false;
-    int nStatus = 0;
-    dValue = expression.Evaluate(nStatus);
-    return nStatus == CExpression::kStatusOk && std::isfinite(dValue);
+    return EvaluateText(strAnswer, true, dValue) == TextValue::Defined;
 }
 
 std::multiset<unsigned> NumbersOf(std::string strAnswer) {

@@ -55,6 +55,7 @@ TEST(NormalizeOrdering, EverySortType) {
 }
 
 TEST(KeepOneOrdering, OneEntryPerFamilyFirstOccurrenceFirst) {
+    const CEngineSettingsScope settings;
     SetMaxValue(13);
     std::vector<std::string> saOutput = {"earlier"};
     const std::vector<std::string> saFound = {"4*(1+2+3)", "4*(1+3+2)", "4*(2+1+3)",

@@ -42,6 +42,7 @@ const ParseCase kParseQuestionTextCases[] = {
 };
 
 TEST(ParseQuestionText, ReadsOnlyFourPlainValues) {
+    const CEngineSettingsScope settings;
     for (const ParseCase& c : kParseQuestionTextCases) {
         SetMaxValue(c.nMax);
         SetInterfaceCharset(InterfaceCharset::None);
@@ -56,6 +57,7 @@ TEST(ParseQuestionText, ReadsOnlyFourPlainValues) {
 }
 
 TEST(ParseQuestionText, FullWidthSeparatorsNeedAChineseInterface) {
+    const CEngineSettingsScope settings;
     SetMaxValue(13);
     std::vector<unsigned> uaValues;
     const std::string strFullWidth = "\xEF\xBC\x91\xEF\xBC\x8C"
@@ -68,10 +70,10 @@ TEST(ParseQuestionText, FullWidthSeparatorsNeedAChineseInterface) {
         ASSERT_TRUE(ParseQuestionText(strFullWidth, uaValues));
         EXPECT_EQ(uaValues, (std::vector<unsigned>{1, 2, 3, 4}));
     }
-    SetInterfaceCharset(InterfaceCharset::None);
 }
 
 TEST(ParseQuestionText, IdeographicSpaceSeparatesOnlyUnderGb2312) {
+    const CEngineSettingsScope settings;
     SetMaxValue(13);
     const std::string strText = "1\xE3\x80\x80"
                                 "2 3 4"; // 1<U+3000>2 3 4
@@ -83,10 +85,10 @@ TEST(ParseQuestionText, IdeographicSpaceSeparatesOnlyUnderGb2312) {
     EXPECT_FALSE(ParseQuestionText(strText, uaValues)) << "joined, 12 3 4 is three values";
     ASSERT_TRUE(ParseQuestionText(strText + " 5", uaValues));
     EXPECT_EQ(uaValues, (std::vector<unsigned>{12, 3, 4, 5}));
-    SetInterfaceCharset(InterfaceCharset::None);
 }
 
 TEST(Question, ValidityFollowsTheValueRange) {
+    const CEngineSettingsScope settings;
     SetMaxValue(10);
     EXPECT_TRUE(IsValidQuestion({1, 2, 3, 10}));
     EXPECT_FALSE(IsValidQuestion({1, 2, 3, 11}));
@@ -121,6 +123,7 @@ TEST(Template, InstantiatesSlotsInOrder) {
 }
 
 TEST(Template, OperatorsToSpacesGivesTheNumbersBack) {
+    const CEngineSettingsScope settings;
     EXPECT_EQ(OperatorsToSpaces("8/(3-8/3)"), "8  3 8 3 ");
     EXPECT_EQ(OperatorsToSpaces("10^^2+(11-12)"), "10 2  11 12 ");
     SetMaxValue(13);

@@ -77,6 +77,7 @@ const RedundancyCase kRedundancyCases[] = {
 };
 
 TEST(IsRedundantSolution, TheRulesInOrder) {
+    const CEngineSettingsScope settings;
     SetMaxValue(13);
     for (const RedundancyCase& c : kRedundancyCases) {
         EXPECT_EQ(IsRedundantSolution(c.szSolution), c.bRedundant) << c.szSolution;

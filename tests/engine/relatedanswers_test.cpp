@@ -49,6 +49,7 @@ const RelationCase kRelationCases[] = {
 };
 
 TEST(AnswerRelation, SameSimilarOrDifferent) {
+    const CEngineSettingsScope settings;
     SetMaxValue(13);
     for (const RelationCase& c : kRelationCases) {
         SCOPED_TRACE(std::string(c.szFirst) + " / " + c.szSecond);
@@ -59,10 +60,10 @@ TEST(AnswerRelation, SameSimilarOrDifferent) {
         EXPECT_EQ(GetAnswerRelation(first, second), c.relation);
         EXPECT_EQ(GetAnswerRelation(second, first), c.relation);
     }
-    SetStandardRule(true);
 }
 
 TEST(ClassifySubmittedLines, NewRepeatedAndIncorrectLines) {
+    const CEngineSettingsScope settings;
     SetMaxValue(13);
     SetStandardRule(true);
     const std::vector<std::string> saLines = {
@@ -90,6 +91,7 @@ TEST(ClassifySubmittedLines, NewRepeatedAndIncorrectLines) {
 }
 
 TEST(ClassifySubmittedLines, TheRuleOfTheLastSolverCallDecides) {
+    const CEngineSettingsScope settings;
     SetMaxValue(13);
     std::vector<std::string> saSolutions;
     ASSERT_TRUE(FindAllSolutions({1, 2, 5, 8}, saSolutions, false));
@@ -104,6 +106,7 @@ TEST(ClassifySubmittedLines, TheRuleOfTheLastSolverCallDecides) {
 }
 
 TEST(ClassifySubmittedLines, RepeatsBeyondTheStatusCodesAreRefused) {
+    const CEngineSettingsScope settings;
     SetMaxValue(13);
     SetStandardRule(true);
     const std::vector<std::string> saLines(kMaxJudgedLines + 2, "4*(1+2+3)");

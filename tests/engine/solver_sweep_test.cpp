@@ -19,11 +19,7 @@ using Strings = std::vector<std::string>;
 
 std::vector<std::vector<unsigned>> AllQuestions(unsigned nMax) {
     std::vector<std::vector<unsigned>> uaaQuestions;
-    for (unsigned a = 1; a <= nMax; ++a)
-        for (unsigned b = a; b <= nMax; ++b)
-            for (unsigned c = b; c <= nMax; ++c)
-                for (unsigned d = c; d <= nMax; ++d)
-                    uaaQuestions.push_back({a, b, c, d});
+    ForEachQuestion(nMax, [&](const std::vector<unsigned>& uaQ) { uaaQuestions.push_back(uaQ); });
     return uaaQuestions;
 }
 
@@ -53,6 +49,7 @@ const RangeCase kRangeCases[] = {
 };
 
 TEST(SolverSweep, CountsAndSignatureOfTheCompleteLists) {
+    const CEngineSettingsScope settings;
     for (const RangeCase& c : kRangeCases) {
         SCOPED_TRACE(std::string(c.bStandard ? "standard" : "advanced") + " 1.." +
                      std::to_string(c.nMax));
@@ -78,12 +75,12 @@ TEST(SolverSweep, CountsAndSignatureOfTheCompleteLists) {
         EXPECT_EQ(nSolutions, c.nSolutions);
         EXPECT_EQ(nDigest, c.nDigest) << std::hex << nDigest;
     }
-    SetStandardRule(true);
 }
 
 // Every entry is a correct answer to its question and its own strict normal answer, so no
 // two entries of a list are the same answer.
 TEST(SolverSweep, EveryEntryIsACorrectAndSeparateAnswer) {
+    const CEngineSettingsScope settings;
     SetMaxValue(13);
     for (bool bStandard : {true, false}) {
         for (const std::vector<unsigned>& uaQ : AllQuestions(13)) {
@@ -103,7 +100,6 @@ TEST(SolverSweep, EveryEntryIsACorrectAndSeparateAnswer) {
                         << saSolutions[i];
         }
     }
-    SetStandardRule(true);
 }
 
 #ifdef TETRALYX_SANITIZED_BUILD
@@ -116,6 +112,7 @@ constexpr size_t kComparedEvery = 1;
 
 // The lists are compared before the post-filter, which both paths share.
 TEST(SolverSweep, CompiledPathListsExactlyWhatTheTextPathLists) {
+    const CEngineSettingsScope settings;
     SetMaxValue(13);
     const auto uaaQuestions = AllQuestions(13);
     for (bool bStandard : {true, false}) {
@@ -128,7 +125,6 @@ TEST(SolverSweep, CompiledPathListsExactlyWhatTheTextPathLists) {
                 << FormatQuestionText(uaQ) << (bStandard ? " standard" : " advanced");
         }
     }
-    SetStandardRule(true);
 }
 
 } // namespace

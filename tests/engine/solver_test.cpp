@@ -73,6 +73,7 @@ const SolveCase kSolveCases[] = {
 };
 
 TEST(FindAllSolutions, ListsOfTheExamples) {
+    const CEngineSettingsScope settings;
     SetMaxValue(13);
     for (const SolveCase& c : kSolveCases) {
         for (SolverPath path : {SolverPath::Compiled, SolverPath::Text}) {
@@ -87,7 +88,6 @@ TEST(FindAllSolutions, ListsOfTheExamples) {
             }
         }
     }
-    SetStandardRule(true);
 }
 
 struct MembershipCase {
@@ -105,6 +105,7 @@ const MembershipCase kMembershipCases[] = {
 };
 
 TEST(FindAllSolutions, PostFilterRemovesTheRedundantForms) {
+    const CEngineSettingsScope settings;
     SetMaxValue(13);
     for (const MembershipCase& c : kMembershipCases) {
         SCOPED_TRACE(testing::PrintToString(c.uaQ) + (c.bStandard ? " standard" : " advanced"));
@@ -120,10 +121,10 @@ TEST(FindAllSolutions, PostFilterRemovesTheRedundantForms) {
             EXPECT_FALSE(Contains(saSolutions, str)) << str;
         }
     }
-    SetStandardRule(true);
 }
 
 TEST(RemoveRedundantSolutions, ALoneSolutionIsNeverFiltered) {
+    const CEngineSettingsScope settings;
     SetMaxValue(13);
     Strings saList = {"2*3*4/1"};
     RemoveRedundantSolutions(saList);
@@ -140,6 +141,7 @@ TEST(RemoveRedundantSolutions, ALoneSolutionIsNeverFiltered) {
 }
 
 TEST(FindAllSolutions, StandardTemplatesComeFirstUnderTheAdvancedRule) {
+    const CEngineSettingsScope settings;
     SetMaxValue(13);
     Strings saStandard, saAdvanced;
     ASSERT_TRUE(FindAllSolutions({2, 2, 3, 3}, saStandard, true));
@@ -147,10 +149,10 @@ TEST(FindAllSolutions, StandardTemplatesComeFirstUnderTheAdvancedRule) {
     EXPECT_EQ(saStandard, (Strings{"(2+2)*(3+3)", "2*2*(3+3)", "3*(2+2*3)"}));
     EXPECT_EQ(saAdvanced,
               (Strings{"(2+2)*(3+3)", "2*2*(3+3)", "3*(2+2*3)", "(3+3)*2^2", "2*(3+3^2)"}));
-    SetStandardRule(true);
 }
 
 TEST(FindAllSolutions, InvalidQuestionLeavesTheListAlone) {
+    const CEngineSettingsScope settings;
     const std::vector<std::vector<unsigned>> uaaInvalid = {
         {}, {1, 2, 3}, {1, 2, 3, 4, 5}, {0, 1, 2, 3}, {1, 2, 3, 14}, {1, 2, 3, 4000000000u}};
     SetMaxValue(13);
@@ -171,6 +173,7 @@ TEST(FindAllSolutions, InvalidQuestionLeavesTheListAlone) {
 }
 
 TEST(FindAllSolutions, StoresTheRuleForTheChecker) {
+    const CEngineSettingsScope settings;
     SetMaxValue(13);
     Strings saList;
     ASSERT_TRUE(FindAllSolutions({1, 1, 1, 1}, saList, false));
@@ -183,6 +186,7 @@ TEST(FindAllSolutions, StoresTheRuleForTheChecker) {
 }
 
 TEST(EvaluateTemplate, AppendsTheInstancesThatMakeTwentyFour) {
+    const CEngineSettingsScope settings;
     SetMaxValue(13);
     ValueOrderings orderings;
     const unsigned uaSorted[4] = {3, 3, 8, 8};

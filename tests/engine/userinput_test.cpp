@@ -65,11 +65,11 @@ const NormalizeCase kNormalizeCases[] = {
     {Gb, 2, "\xC0\xAF\xED\xA0\x80", "\xC0\xAF\xED\xA0\x80"}};
 
 TEST(Normalize, MapsTypedCharacters) {
+    const CEngineSettingsScope settings;
     for (const NormalizeCase& c : kNormalizeCases) {
         SetInterfaceCharset(c.charset);
         EXPECT_EQ(GetNormalizedUserInput(c.szInput, c.nMode), c.szExpected) << c.szInput;
     }
-    SetInterfaceCharset(InterfaceCharset::None);
 }
 
 TEST(Normalize, KeepsNulBytes) {
@@ -101,6 +101,7 @@ TEST(TextLines, TrimTextReportsChange) {
 }
 
 TEST(SubmittedLines, DropBlankLinesAndNormalise) {
+    const CEngineSettingsScope settings;
     SetInterfaceCharset(InterfaceCharset::None);
     EXPECT_EQ(PrepareSubmittedLines("4 x (1+2+3)\r\n\r\n  \r\n(3+5)X3\r\n"),
               (std::vector<std::string>{"4 * (1+2+3)", "(3+5)*3"}));
