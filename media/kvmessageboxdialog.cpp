@@ -1,6 +1,5 @@
 #include "media/kvmessageboxdialog.h"
 
-#include "core/application.h"
 #include "core/language.h"
 #include "core/localizedtext.h"
 #include "media/help.h"
@@ -26,13 +25,10 @@ constexpr unsigned kIdHideDetails = 40004;
 constexpr unsigned kIdShowDetails = 40059;
 constexpr unsigned kIdDetails = 40132;
 constexpr unsigned kIdShowNextTime = 40060;
-constexpr unsigned kIdProduct = 140000;
 constexpr int kDetailsHeight = 140;
 
 QString ProductName() {
-    const CApplication* pApp = CApplication::Get();
-    if (pApp && !pApp->m_strProductName.isEmpty()) return pApp->m_strProductName;
-    return LocalizedText(kIdProduct);
+    return QString::fromStdString(GetProductName());
 }
 
 QStyle::StandardPixmap IconPixmap(MessageIcon icon) {
@@ -164,10 +160,14 @@ void CKVMessageBox::showEvent(QShowEvent* pEvent) {
 
 void CKVMessageBox::keyPressEvent(QKeyEvent* pEvent) {
     if (pEvent->key() == Qt::Key_F1 && pEvent->modifiers() == Qt::NoModifier) {
-        ShowHelpTopic(kHelpTopicContents);
+        if (m_fnHelp) m_fnHelp(kHelpTopicContents);
         return;
     }
     QDialog::keyPressEvent(pEvent);
+}
+
+void CKVMessageBox::SetHelpHandler(std::function<void(unsigned nTopic)> fnHelp) {
+    m_fnHelp = std::move(fnHelp);
 }
 
 void CKVMessageBox::reject() {
@@ -183,7 +183,7 @@ void CKVMessageBox::OnButton(int nPosition) {
 void CKVMessageBox::OnDetails() {
     const int nTopic = CKVMessageBoxLogic::GetHelpTopic(m_strDetails);
     if (nTopic >= 0) {
-        ShowHelpTopic(static_cast<unsigned>(nTopic));
+        if (m_fnHelp) m_fnHelp(static_cast<unsigned>(nTopic));
         return;
     }
     SetDetailsShown(!m_bDetailsShown);
@@ -220,12 +220,5 @@ int ShowKVMessageBox(const QString& strMessage, const QString& strCaption, unsig
     CKVMessageBox box(strMessage, strCaption, nStyle, bHasDetails, strDetails, bShowCheck, bCheck,
                       QApplication::activeWindow());
     box.exec();
-    if (box.GetResult() != 0) return box.GetResult();
-    // Closed from outside (the program is ending): answer as Escape would, or as the
-    // default button where Escape is not allowed.
-    const int nEscape = CKVMessageBoxLogic::GetEscapeResult(nStyle);
-    if (nEscape != 0) return nEscape;
-    return CKVMessageBoxLogic::GetButtons(
-               nStyle)[static_cast<size_t>(CKVMessageBoxLogic::GetDefaultPosition(nStyle))]
-        .nResult;
+    return box.GetResult() != 0 ? box.GetResult() : CKVMessageBoxLogic::GetClosedResult(nStyle);
 }
