@@ -2,6 +2,7 @@
 
 #include "core/localizedtext.h"
 #include "core/messagepresenter.h"
+#include "core/stringids.h"
 #include "engine/textlines.h"
 
 #include <QDir>
@@ -21,12 +22,10 @@ const std::string kBlockEnd = "<B End>";
 const std::string kCrLf = "\r\n";
 const std::string kAssign = " = ";
 
-constexpr unsigned kIdCannotWriteFile = 100011;
-
 void ReportWriteError(IMessagePresenter* pMessages, const QString& strPath) {
     if (pMessages)
-        pMessages->ShowMessage(LocalizedText(kIdCannotWriteFile, strPath), QString(),
-                               KV_MB_OK | KV_MB_ICONEXCLAMATION);
+        pMessages->ShowMessage(LocalizedText(IDS_ERROR_FILE_CAN_NOT_WRITE_FILE_CHECK_FP, strPath),
+                               QString(), KV_MB_OK | KV_MB_ICONEXCLAMATION);
 }
 
 std::string Trimmed(std::string strText) {

@@ -1,14 +1,14 @@
 #include "media/kvmessagepresenter.h"
 
-#include "media/kvmessagebox.h"
 #include "media/kvmessageboxdialog.h"
+#include "media/kvmessageboxlogic.h"
 
 #include <QApplication>
 
 MessageAnswer CKVMessagePresenter::Present(const MessageRequest& request) {
-    CKVMessageBox box(request.strMessage, request.strCaption, request.nStyle, request.bHasDetails,
-                      request.strDetails, request.bShowCheck, request.bCheck,
-                      QApplication::activeWindow());
+    CKVMessageBoxDialog box(request.strMessage, request.strCaption, request.nStyle,
+                            request.bHasDetails, request.strDetails, request.bShowCheck,
+                            request.bCheck, QApplication::activeWindow());
     if (request.bOfferHelp) box.SetHelpHandler(m_fnHelp);
     box.exec();
     MessageAnswer answer;

@@ -79,7 +79,7 @@ TEST_F(ApplicationTest, AFirstStartCopiesTheMusicSettingsAndRunsTheMainWindow) {
     EXPECT_EQ(app.GetRegistryKey(), "software\\Korvane\\Tetralyx\\1.3");
     EXPECT_EQ(app.GetRegistryStore().GetRoot(), User("registry.ini"));
     EXPECT_EQ(app.GetProductName(), "Tetralyx");
-    EXPECT_EQ(app.GetCompanyName(), LocalizedText(kTextCompanyName));
+    EXPECT_EQ(app.GetCompanyName(), LocalizedText(IDS_KVT_COMPANY));
     EXPECT_FALSE(app.IsDebugLog());
     EXPECT_FALSE(app.GetDebugFolder().isEmpty());
     EXPECT_FALSE(app.GetDebugFolder().endsWith('/'));
@@ -119,7 +119,7 @@ TEST_F(ApplicationTest, AMissingDefaultMusicFileEndsTheProgram) {
         EXPECT_EQ(Run(app), CApplication::kExitBrokenInstallation);
         EXPECT_EQ(m_nMainWindows, 0);
         ASSERT_EQ(m_messages.size(), 1u);
-        EXPECT_EQ(m_messages[0].strMessage, LocalizedText(100009));
+        EXPECT_EQ(m_messages[0].strMessage, LocalizedText(IDS_ERROR_INSTALLATION_PACK_DESTROYED));
         EXPECT_EQ(m_messages[0].strMessage, "Installation pack was destroyed, please uninstall and "
                                             "reinstall your application.");
         // The program ends after the box: no help that would leave a dead window.
@@ -174,7 +174,7 @@ TEST_F(ApplicationTest, ALanguageChosenLaterIsStoredAtOnce) {
     };
     EXPECT_EQ(Run(app), CApplication::kExitOk);
     EXPECT_EQ(app.GetRegistryStore().ReadNumber("Shell", "LCID", 0), 2052);
-    EXPECT_EQ(app.GetCompanyName(), LocalizedText(kTextCompanyName));
+    EXPECT_EQ(app.GetCompanyName(), LocalizedText(IDS_KVT_COMPANY));
 }
 
 TEST_F(ApplicationTest, AnUnwritableUserFolderIsToldOnceAndThePlayGoesOn) {
@@ -281,10 +281,11 @@ TEST_F(ApplicationTest, NoStartWhileAnotherCopyShowsAWorldCup) {
         }
         EXPECT_EQ(m_nMainWindows, 0);
         ASSERT_EQ(m_messages.size(), 1u);
-        EXPECT_EQ(m_messages[0].strMessage, LocalizedText(40110, "Tetralyx"));
+        EXPECT_EQ(m_messages[0].strMessage,
+                  LocalizedText(IDS_DIALOG_MAIN_PROMPT_DENY_START_DURING_WORLD_CUP, "Tetralyx"));
         EXPECT_EQ(m_messages[0].strMessage,
                   "You can't open new \"Tetralyx\" while World Cup Game is in progress!");
-        EXPECT_EQ(m_messages[0].strCaption, LocalizedText(40111));
+        EXPECT_EQ(m_messages[0].strCaption, LocalizedText(IDS_DIALOG_MAIN_PROMPT_DENY_NEW_CAPTION));
     }
 }
 

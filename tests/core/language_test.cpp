@@ -3,6 +3,7 @@
 // the Tools menu stores the choice at once.
 #include "core/language.h"
 #include "core/registrystore.h"
+#include "core/stringids.h"
 #include "core/stringtable.h"
 #include "engine/enginestate.h"
 
@@ -70,7 +71,7 @@ TEST_F(Language, SelectLanguageSwitchesAndStoresAtOnce) {
     struct Case {
         const char* szName;
         std::uint32_t nLanguageId;
-        const char* szNone; // text 140004 in the new language
+        const char* szNone; // IDS_KVT_NONE in the new language
     };
     const Case kCases[] = {
         {"Chinese,Simplified (简体中文)", 2052, "无"},
@@ -81,7 +82,7 @@ TEST_F(Language, SelectLanguageSwitchesAndStoresAtOnce) {
         SCOPED_TRACE(c.szName);
         EXPECT_EQ(kLanguageSwitched, SelectLanguage(c.szName, &m_store));
         EXPECT_EQ(c.nLanguageId, GetLanguageId());
-        EXPECT_EQ(c.szNone, GetLocalizedText(140004));
+        EXPECT_EQ(c.szNone, GetLocalizedText(IDS_KVT_NONE));
         EXPECT_EQ(static_cast<int>(c.nLanguageId), Stored());
     }
 }

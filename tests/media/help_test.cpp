@@ -1,6 +1,7 @@
 #include "core/language.h"
 #include "core/localizedtext.h"
 #include "core/registrystore.h"
+#include "core/stringids.h"
 #include "media/help.h"
 #include "media/linkopening.h"
 #include "tests/support/fakeservices.h"
@@ -300,7 +301,7 @@ TEST(LinkErrorText, EveryErrorNumberHasItsText) {
     }
     // Texts from the table follow the language.
     SetLanguageId(kLanguageSimplifiedChinese);
-    EXPECT_EQ(GetLinkErrorText(2), LocalizedText(100054));
+    EXPECT_EQ(GetLinkErrorText(2), LocalizedText(IDS_ERROR_FILE_FILE_NOT_FOUND0));
     EXPECT_NE(GetLinkErrorText(2), "The specified file was not found.");
     SetLanguageId(kLanguageEnglish);
 }

@@ -1,9 +1,10 @@
 // The message box as the user meets it: buttons, results, Escape, size, details, help.
 #include "core/language.h"
 #include "core/localizedtext.h"
+#include "core/stringids.h"
 #include "media/help.h"
-#include "media/kvmessagebox.h"
 #include "media/kvmessageboxdialog.h"
+#include "media/kvmessageboxlogic.h"
 #include "media/kvmessagepresenter.h"
 
 #include <QCheckBox>
@@ -22,15 +23,15 @@ private:
     QList<unsigned> m_naHelp;                            // topics the help handler was asked for
     static constexpr unsigned kHelpTopicIrrelevant = 22; // userguide/a1_irrelevant.htm
 
-    void ListenForHelp(CKVMessageBox& box) {
+    void ListenForHelp(CKVMessageBoxDialog& box) {
         box.SetHelpHandler([this](unsigned nTopic) { m_naHelp.append(nTopic); });
     }
 
-    static QPushButton* Button(const CKVMessageBox& box, const char* szName) {
+    static QPushButton* Button(const CKVMessageBoxDialog& box, const char* szName) {
         return box.findChild<QPushButton*>(QString::fromLatin1(szName));
     }
     static int MessageHeight(const QString& strMessage) {
-        CKVMessageBox box(strMessage, "c", 0, false, QString(), false, false);
+        CKVMessageBoxDialog box(strMessage, "c", 0, false, QString(), false, false);
         return box.findChild<QPlainTextEdit*>("message")->height();
     }
 
@@ -61,7 +62,7 @@ private slots:
         QFETCH(QList<int>, naResults);
         const char* szaNames[] = {"left", "middle", "right"};
         for (int n = 0; n < 3; ++n) {
-            CKVMessageBox box("Message", "Caption", nStyle, false, QString(), false, false);
+            CKVMessageBoxDialog box("Message", "Caption", nStyle, false, QString(), false, false);
             box.show();
             for (int m = 0; m < 3; ++m) {
                 QPushButton* pButton = Button(box, szaNames[m]);
@@ -89,7 +90,7 @@ private slots:
         QFETCH(unsigned, nStyle);
         QFETCH(QString, strDefault);
         QFETCH(int, nResult);
-        CKVMessageBox box("Question?", QString(), nStyle, false, QString(), false, false);
+        CKVMessageBoxDialog box("Question?", QString(), nStyle, false, QString(), false, false);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         QTRY_VERIFY(Button(box, strDefault.toLatin1())->hasFocus());
@@ -112,7 +113,7 @@ private slots:
         QFETCH(unsigned, nStyle);
         QFETCH(int, nResult);
         for (const bool bEscape : {true, false}) {
-            CKVMessageBox box("Message", "Caption", nStyle, false, QString(), false, false);
+            CKVMessageBoxDialog box("Message", "Caption", nStyle, false, QString(), false, false);
             box.show();
             QVERIFY(QTest::qWaitForWindowExposed(&box));
             if (bEscape)
@@ -125,15 +126,15 @@ private slots:
     }
 
     void theMessageAreaFollowsTheSizeRule() {
-        const int nBase = CKVMessageBox::kBaseMessageHeight;
+        const int nBase = CKVMessageBoxDialog::kBaseMessageHeight;
         QCOMPARE(MessageHeight("One line."), nBase - 48);
         QCOMPARE(MessageHeight(QString("x\r\n").repeated(11) + "x"), nBase + 4);
         QCOMPARE(MessageHeight(QString("x\r\n").repeated(8) + "x"), nBase - 34);
         QCOMPARE(MessageHeight(QString(20000, u'w')), nBase + 264);
         // The whole box grows with its message area.
-        CKVMessageBox shortBox("Short.", "c", 0, false, QString(), false, false);
-        CKVMessageBox longBox(QString("line\r\n").repeated(40), "c", 0, false, QString(), false,
-                              false);
+        CKVMessageBoxDialog shortBox("Short.", "c", 0, false, QString(), false, false);
+        CKVMessageBoxDialog longBox(QString("line\r\n").repeated(40), "c", 0, false, QString(),
+                                    false, false);
         QCOMPARE(longBox.GetCollapsedHeight() - shortBox.GetCollapsedHeight(), 264 + 48);
     }
 
@@ -143,7 +144,7 @@ private slots:
         owner.show();
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
         for (const QString& strMessage : {QString("short"), QString("long\r\n").repeated(30)}) {
-            CKVMessageBox box(strMessage, "c", 0, true, "details", false, false, &owner);
+            CKVMessageBoxDialog box(strMessage, "c", 0, true, "details", false, false, &owner);
             box.show();
             QVERIFY(QTest::qWaitForWindowExposed(&box));
             QVERIFY(
@@ -157,7 +158,7 @@ private slots:
     }
 
     void detailsToggleBetweenTwoHeights() {
-        CKVMessageBox box("Message", "c", 0, true, "Line one\r\nLine two", false, false);
+        CKVMessageBoxDialog box("Message", "c", 0, true, "Line one\r\nLine two", false, false);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         QPushButton* pDetails = Button(box, "details");
@@ -185,13 +186,13 @@ private slots:
     }
 
     void detailsNeedTheFlag() {
-        CKVMessageBox box("Message", "c", 0, false, "details given anyway", false, false);
+        CKVMessageBoxDialog box("Message", "c", 0, false, "details given anyway", false, false);
         box.show();
         QVERIFY(!Button(box, "details")->isEnabled());
     }
 
     void theIrrelevantKeyLinksToHelp() {
-        CKVMessageBox box("Message", "c", 0, true, KV_HELP_UG_IRRELEVANT, false, false);
+        CKVMessageBoxDialog box("Message", "c", 0, true, KV_HELP_UG_IRRELEVANT, false, false);
         ListenForHelp(box);
         box.show();
         QPushButton* pDetails = Button(box, "details");
@@ -204,7 +205,7 @@ private slots:
     }
 
     void f1OpensTheHelpContents() {
-        CKVMessageBox box("Message", "c", 0, false, QString(), false, false);
+        CKVMessageBoxDialog box("Message", "c", 0, false, QString(), false, false);
         ListenForHelp(box);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
@@ -228,7 +229,7 @@ private slots:
             request.bShowCheck = true;
             request.bOfferHelp = bOfferHelp;
             QTimer::singleShot(0, [] {
-                auto* pBox = qobject_cast<CKVMessageBox*>(QApplication::activeModalWidget());
+                auto* pBox = qobject_cast<CKVMessageBoxDialog*>(QApplication::activeModalWidget());
                 QVERIFY(pBox);
                 QTest::keyClick(pBox, Qt::Key_F1);
                 QTest::mouseClick(Button(*pBox, "details"), Qt::LeftButton);
@@ -246,7 +247,7 @@ private slots:
 
     void theCheckBoxStateIsKeptInEveryWayOfClosing() {
         for (const int nWay : {0, 1, 2}) {
-            CKVMessageBox box("Message", "c", 1, false, QString(), true, false);
+            CKVMessageBoxDialog box("Message", "c", 1, false, QString(), true, false);
             box.show();
             auto* pCheck = box.findChild<QCheckBox*>("check");
             QVERIFY(pCheck->isVisible());
@@ -258,16 +259,16 @@ private slots:
             if (nWay == 2) box.close();
             QVERIFY(box.IsChecked());
         }
-        CKVMessageBox hidden("Message", "c", 0, false, QString(), false, true);
+        CKVMessageBoxDialog hidden("Message", "c", 0, false, QString(), false, true);
         QVERIFY(!hidden.findChild<QCheckBox*>("check")->isVisibleTo(&hidden));
         QVERIFY(hidden.IsChecked());
     }
 
     void iconAndCaption() {
-        CKVMessageBox withIcon("m", "", 0x10, false, QString(), false, false);
+        CKVMessageBoxDialog withIcon("m", "", 0x10, false, QString(), false, false);
         QVERIFY(withIcon.findChild<QLabel*>("icon")->isVisibleTo(&withIcon));
         QCOMPARE(withIcon.windowTitle(), QString("Tetralyx"));
-        CKVMessageBox withoutIcon("m", "Own caption", 0x00, false, QString(), false, false);
+        CKVMessageBoxDialog withoutIcon("m", "Own caption", 0x00, false, QString(), false, false);
         QVERIFY(!withoutIcon.findChild<QLabel*>("icon")->isVisibleTo(&withoutIcon));
         QCOMPARE(withoutIcon.windowTitle(), QString("Own caption"));
         auto* pMessage = withoutIcon.findChild<QPlainTextEdit*>("message");
@@ -276,17 +277,18 @@ private slots:
 
     void labelsFollowTheLanguage() {
         SetLanguageId(kLanguageSimplifiedChinese);
-        CKVMessageBox box("m", "c", 3, true, "d", true, false);
-        QCOMPARE(Button(box, "left")->text(), LocalizedText(40012));
-        QCOMPARE(Button(box, "right")->text(), LocalizedText(40001));
-        QCOMPARE(Button(box, "details")->text(), LocalizedText(40059));
+        CKVMessageBoxDialog box("m", "c", 3, true, "d", true, false);
+        QCOMPARE(Button(box, "left")->text(), LocalizedText(IDS_DIALOG_YES_Y));
+        QCOMPARE(Button(box, "right")->text(), LocalizedText(IDS_DIALOG_CANCEL));
+        QCOMPARE(Button(box, "details")->text(),
+                 LocalizedText(IDS_DIALOG_KV_MESSAGE_BOX_SHOW_DETAILS));
         QVERIFY(Button(box, "left")->text() != QString("&Yes"));
         SetLanguageId(kLanguageEnglish);
     }
 
     void showKVMessageBoxReturnsTheAnswer() {
         QTimer::singleShot(0, [] {
-            auto* pBox = qobject_cast<CKVMessageBox*>(QApplication::activeModalWidget());
+            auto* pBox = qobject_cast<CKVMessageBoxDialog*>(QApplication::activeModalWidget());
             QVERIFY(pBox);
             QTest::mouseClick(Button(*pBox, "right"), Qt::LeftButton);
         });

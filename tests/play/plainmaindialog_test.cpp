@@ -105,8 +105,8 @@ private slots:
         QVERIFY(!window.GetLanguageAction(0)->isChecked());
         QCOMPARE(window.findChild<CHyperLink*>("link")->GetAddress(),
                  QString("https://games.example.org/index_chs.html"));
-        QCOMPARE(window.findChild<QLabel*>("company")->text(), LocalizedText(kTextCompanyName));
-        QCOMPARE(m_pApp->GetCompanyName(), LocalizedText(kTextCompanyName));
+        QCOMPARE(window.findChild<QLabel*>("company")->text(), LocalizedText(IDS_KVT_COMPANY));
+        QCOMPARE(m_pApp->GetCompanyName(), LocalizedText(IDS_KVT_COMPANY));
         // The labels of the language items never change.
         QCOMPARE(window.GetLanguageAction(2)->text(), QString("&Traditional Chinese (繁體中文)"));
 
