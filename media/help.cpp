@@ -45,9 +45,6 @@ const TopicRow kTopics[] = {
     {23, "userguide/a2_accelkey.htm", &kHelpWindowFullScreen},
 };
 
-// The maker's site; nothing of it is part of the program, so it can be configured.
-const QString kBuiltInMakerSite = QStringLiteral("https://www.korvane.example");
-
 std::mutex g_mutex; // the update check asks for home pages from its worker thread
 QString g_strMakerSite;
 HelpViewerHook g_viewerHook;
@@ -83,7 +80,7 @@ QString GetHelpLanguageFolder(int nLanguageId) {
 
 QString GetMakerSite() {
     std::lock_guard<std::mutex> lock(g_mutex);
-    return g_strMakerSite.isEmpty() ? kBuiltInMakerSite : g_strMakerSite;
+    return g_strMakerSite;
 }
 
 void SetMakerSite(const QString& strSite) {
@@ -107,6 +104,7 @@ void LoadMakerSite(const QString& strBaseConfigPath) {
 }
 
 QString GetMakerHomePage(int nLanguageId) {
+    if (GetMakerSite().isEmpty()) return QString();
     switch (nLanguageId) {
     case 2052:
         return GetMakerSite() + QStringLiteral("/index_chs.html");
@@ -118,6 +116,7 @@ QString GetMakerHomePage(int nLanguageId) {
 }
 
 QString GetProductHomePage(int nLanguageId) {
+    if (GetMakerSite().isEmpty()) return QString();
     switch (nLanguageId) {
     case 2052:
         return GetMakerSite() + QStringLiteral("/tetralyx/index_chs.html");
@@ -139,7 +138,7 @@ HelpRequest ResolveHelpTopic(unsigned nTopic, int nLanguageId, const QString& st
     HelpRequest request;
     const HelpTopicInfo info = GetHelpTopicInfo(nTopic);
     const QString strLanguage = GetHelpLanguageFolder(nLanguageId);
-    if (nTopic == kHelpTopicReleaseNote) {
+    if (nTopic == kHelpTopicReleaseNote && !GetMakerSite().isEmpty()) {
         request.bOpenMakerHomePage = true;
         request.strMakerHomePage = GetMakerHomePage(nLanguageId);
     }
@@ -152,11 +151,13 @@ HelpRequest ResolveHelpTopic(unsigned nTopic, int nLanguageId, const QString& st
         request.strTarget = QDir::cleanPath(strLocal);
     } else {
         request.strTarget = GetWebHelpAddress(strLanguage, info.strPage);
+        request.bNotInstalled = request.strTarget.isEmpty();
     }
     return request;
 }
 
 QString GetWebHelpAddress(const QString& strLanguageFolder, const QString& strPage) {
+    if (GetMakerSite().isEmpty()) return QString();
     return GetMakerSite() + QStringLiteral("/tetralyx/help/%1/%2").arg(strLanguageFolder, strPage);
 }
 
@@ -185,6 +186,11 @@ bool ShowHelpTopic(unsigned nTopic, bool /*bReserved*/) {
     const HelpRequest request =
         ResolveHelpTopic(nTopic, static_cast<int>(GetLanguageId()), strAppFolder);
     if (request.bOpenMakerHomePage) OpenInBrowser(request.strMakerHomePage);
+    // The viewer explains a missing help set; a program with no windows has nowhere to.
+    if (request.bNotInstalled) {
+        if (g_viewerHook) g_viewerHook(QString(), QString(), request.strWindow);
+        return true;
+    }
     // Without the viewer (a program with no windows) a local page goes to the browser too.
     if (request.bInViewer && g_viewerHook)
         g_viewerHook(request.strHelpFolder, request.strTarget, request.strWindow);

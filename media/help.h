@@ -28,13 +28,15 @@ const std::vector<unsigned>& GetHelpTopicNumbers();
 // "english", "gb2312" or "big5"; languages other than 2052 and 1028 use English.
 QString GetHelpLanguageFolder(int nLanguageId);
 
-// Scheme and host of the maker's site, without a trailing "/".
+// Scheme and host of the maker's site, without a trailing "/"; empty when the package names
+// none, and then nothing opens a web page: no home pages, no web help.
 QString GetMakerSite();
-// Another site, for instance one read from the base configuration; empty restores the built-in.
 void SetMakerSite(const QString& strSite);
 
 // The site named in the base configuration ([BaseString] "Maker Site"), if any.
 void LoadMakerSite(const QString& strBaseConfigPath);
+
+// Empty without a maker's site.
 
 QString GetMakerHomePage(int nLanguageId);
 QString GetProductHomePage(int nLanguageId);
@@ -50,19 +52,21 @@ struct HelpRequest {
     QString strHelpFolder;  // the language's help set, when bInViewer
     QString strTarget;      // local page path, or the web address
     QString strWindow;
+    bool bNotInstalled = false; // neither the help set nor a web address has the page
 };
 
 HelpRequest ResolveHelpTopic(unsigned nTopic, int nLanguageId, const QString& strAppFolder);
 
-// The web address of a page of the help set, used when the page is not on this computer.
-// strLanguageFolder is one of the names GetHelpLanguageFolder gives.
+// The web address of a page of the help set, used when the page is not on this computer;
+// empty without a maker's site. strLanguageFolder is one of the names GetHelpLanguageFolder
+// gives.
 QString GetWebHelpAddress(const QString& strLanguageFolder, const QString& strPage);
 
 // The <title> of a help page (UTF-8), blanks simplified; empty when it has none.
 QString ReadHelpPageTitle(const QString& strPath);
 
 // The in-app viewer, installed by the application: the help set folder, the page's path
-// and the window name.
+// and the window name. An empty page asks it to say that the help is not installed.
 using HelpViewerHook = std::function<void(const QString& strHelpFolder, const QString& strPage,
                                           const QString& strWindow)>;
 void SetHelpViewerHook(HelpViewerHook hook);

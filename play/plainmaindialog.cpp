@@ -129,7 +129,9 @@ void CPlainMainDialog::Relabel() {
         m_apLanguages[n]->setChecked(naIds[n] == nLanguage);
     m_pProduct->setText(strProduct);
     m_pCompany->setText(QString::fromStdString(GetCompanyName()));
-    m_pLink->SetAddress(GetMakerHomePage());
+    const QString strHomePage = GetMakerHomePage();
+    m_pLink->SetAddress(strHomePage);
+    m_pLink->setVisible(!strHomePage.isEmpty());
     if (windowTitle() != strProduct) setWindowTitle(strProduct);
     update();
 }

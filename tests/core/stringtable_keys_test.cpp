@@ -236,16 +236,15 @@ constexpr KeyAndId kKeys[] = {
     {"IDS_ERROR_FILE_CAN_NOT_WRITE_FILE_CHECK_FP", 100011},
     {"IDS_ERROR_FILE_CAN_NOT_WRITE_FILE_CHECK_FP_DISK_FULL", 100015},
     {"IDS_ERROR_FILE_CAN_NOT_ACCESS_FILE0_CHECK_FL", 100057},
-    {"IDS_ERROR_FILE_SHARING_VIOLATION", 100064},
     {"IDS_ERROR_FILE_FILE_NOT_FOUND0", 100054},
     {"IDS_ERROR_FILE_PATH_NOT_FOUND0", 100055},
     {"IDS_ERROR_FILE_NOT_A_VALID_WINDOWS_PATH", 100004},
     {"IDS_ERROR_FILE_PATH_IS_A_DIRECTORY_NOT_A_FILE", 100000},
     {"IDS_ERROR_FILE_READONLY", 100001},
-    {"IDS_ERROR_FILE_INVALID_EXE", 100003},
     {"IDS_ERROR_HYPERLINK_CAN_NOT_OPEN_LINK", 100066},
+    {"IDS_ERROR_HYPERLINK_NO_BROWSER", 150200},
+    {"IDS_ERROR_HELP_NOT_INSTALLED", 150201},
     {"IDS_ERROR_INSTALLATION_PACK_DESTROYED", 100009},
-    {"IDS_ERROR_MEMORY_INSUFFICIENT_MEMORY_PLEASE_QUIT_APPLICATIONS", 100002},
     {"IDS_ERROR_MISC_ERROR_CODE", 100008},
     {"IDS_MENU_GAME_G", 30013},
     {"IDS_MENU_GAME_STANDARD_RULE_S", 30010},
@@ -284,6 +283,8 @@ constexpr KeyAndId kKeys[] = {
     {"IDS_TIP_DELETE", 20001},
     {"IDS_TIP_DONE", 20029},
     {"IDS_TIP_HELP", 20009},
+    {"IDS_TIP_HELP_BACK", 150202},
+    {"IDS_TIP_HELP_FORWARD", 150203},
     {"IDS_TIP_ENABLE_JQK", 20025},
     {"IDS_TIP_EXIT", 20010},
     {"IDS_TIP_EXIT_X", 20026},
@@ -347,7 +348,7 @@ TEST(StringTableKeys, CategoriesFollowTheKeysAndAddUp) {
         ++counts[table[i].szCategory];
     }
     const std::map<std::string, int> expected = {{"Info", 3},   {"KVT", 25},  {"Dialog", 186},
-                                                 {"Error", 15}, {"Menu", 28}, {"Tip", 32}};
+                                                 {"Error", 14}, {"Menu", 28}, {"Tip", 34}};
     EXPECT_EQ(expected, counts);
 }
 

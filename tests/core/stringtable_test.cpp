@@ -65,8 +65,8 @@ std::vector<std::string> Split(const std::string& strText, char cSeparator) {
 }
 
 TEST(StringTable, CountsRowsUpToTheTerminator) {
-    EXPECT_EQ(290, CountStringRecords());
-    const StringRecord& terminator = GetStringTable()[289];
+    EXPECT_EQ(291, CountStringRecords());
+    const StringRecord& terminator = GetStringTable()[290];
     EXPECT_EQ(0u, terminator.nId);
     for (const char* szText : {terminator.szKey, terminator.szCategory, terminator.szEnglish,
                                terminator.szSimplifiedChinese, terminator.szTraditionalChinese})
