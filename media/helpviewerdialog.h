@@ -24,7 +24,8 @@ public:
     QTextBrowser* GetBrowser() const { return m_pBrowser; }
     QListWidget* GetContents() const { return m_pContents; }
 
-    // The program's one viewer, created on first use; the help hook calls this.
+    // The program's one viewer, created on first use; the help hook calls this. An empty page
+    // means the help set is missing and no web help stands in: a message says so.
     static void ShowTopicPage(const QString& strHelpFolder, const QString& strPage,
                               const QString& strWindow);
     static CHelpViewerDialog* GetViewer();
