@@ -3,8 +3,8 @@
 #include "core/language.h"
 #include "core/localizedtext.h"
 #include "core/stringids.h"
-#include "media/kvmessagebox.h"
 #include "media/kvmessageboxdialog.h"
+#include "media/kvmessageboxlogic.h"
 #include "media/linkopening.h"
 
 #include <QApplication>

@@ -2,6 +2,7 @@
 #include "core/language.h"
 #include "core/localizedtext.h"
 #include "core/registrystore.h"
+#include "core/stringids.h"
 #include "media/help.h"
 #include "media/linkopening.h"
 #include "tests/support/testfolders.h"

@@ -190,7 +190,7 @@ private slots:
         SetLanguageId(kLanguageSimplifiedChinese);
         QString strText;
         QTimer::singleShot(0, [&] {
-            auto* pBox = qobject_cast<CKVMessageBox*>(QApplication::activeModalWidget());
+            auto* pBox = qobject_cast<CKVMessageBoxDialog*>(QApplication::activeModalWidget());
             QVERIFY(pBox);
             strText = pBox->findChild<QPlainTextEdit*>("message")->toPlainText();
             QTest::keyClick(pBox, Qt::Key_Return);

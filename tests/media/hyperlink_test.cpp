@@ -104,7 +104,7 @@ private slots:
         QString strCaption;
         QString strText;
         QTimer::singleShot(0, [&] {
-            auto* pBox = qobject_cast<CKVMessageBox*>(QApplication::activeModalWidget());
+            auto* pBox = qobject_cast<CKVMessageBoxDialog*>(QApplication::activeModalWidget());
             QVERIFY(pBox);
             strCaption = pBox->windowTitle();
             strText = pBox->findChild<QPlainTextEdit*>("message")->toPlainText();
@@ -146,7 +146,7 @@ private slots:
         int nScrollRange = -1;
         int nLineHeight = 0;
         QTimer::singleShot(0, [&] {
-            auto* pBox = qobject_cast<CKVMessageBox*>(QApplication::activeModalWidget());
+            auto* pBox = qobject_cast<CKVMessageBoxDialog*>(QApplication::activeModalWidget());
             QVERIFY(pBox);
             strShownCaption = pBox->windowTitle();
             auto* pMessage = pBox->findChild<QPlainTextEdit*>("message");
