@@ -117,27 +117,11 @@ private slots:
         QVERIFY(m_pBrowser->m_saOpened.isEmpty());
     }
 
-    void aMissingBrowserIsNamedInTheLanguageInABoxThatFitsTheText_data() {
-        QTest::addColumn<std::uint32_t>("nLanguage");
-        QTest::addColumn<QString>("strCaption");
-        QTest::addColumn<QString>("strText");
-        QTest::newRow("english") << kLanguageEnglish << "Can't open link."
-                                 << "No web browser could be started to open "
-                                    "https://games.example.org/.";
-        QTest::newRow("gb2312") << kLanguageSimplifiedChinese << "无法打开链接。"
-                                << "无法启动网页浏览器来打开 https://games.example.org/。";
-        QTest::newRow("big5") << kLanguageTraditionalChinese << "無法開啟連結。"
-                              << "無法啟動網頁瀏覽器來開啟 https://games.example.org/。";
-    }
-    void aMissingBrowserIsNamedInTheLanguageInABoxThatFitsTheText() {
-        QFETCH(std::uint32_t, nLanguage);
-        QFETCH(QString, strCaption);
-        QFETCH(QString, strText);
+    void aMissingBrowserIsNamedInABoxThatFitsTheText() {
         // No desktop handler and no xdg-open: nothing can start a browser.
         m_pBrowser.reset();
         const QByteArray oldPath = qgetenv("PATH");
         qputenv("PATH", m_pFolders->Scratch().toUtf8());
-        SetLanguageId(nLanguage);
         CHyperLink link;
         link.SetAddress("https://games.example.org/");
         QString strShownCaption;
@@ -159,10 +143,10 @@ private slots:
         });
         const bool bOpened = link.Open();
         qputenv("PATH", oldPath);
-        SetLanguageId(kLanguageEnglish);
         QVERIFY(!bOpened);
-        QCOMPARE(strShownCaption, strCaption);
-        QCOMPARE(strShown, strText);
+        QCOMPARE(strShownCaption, QString("Can't open link."));
+        QCOMPARE(strShown, QString("No web browser could be started to open "
+                                   "https://games.example.org/."));
         // One line of text: no scrolling, and no room for much more than that line.
         QCOMPARE(nScrollRange, 0);
         QVERIFY2(nMessageHeight < 3 * nLineHeight, qPrintable(QString::number(nMessageHeight)));

@@ -272,16 +272,6 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(m_saHelp.size(), 1);
     }
-
-    void withoutAMakersSiteTheReleaseNotesOpenAlone() {
-        SetMakerSite(QString());
-        m_pApp->m_strBuildDate = "2004-7-23";
-        CPlainMainDialog window;
-        window.show();
-        QTRY_COMPARE(m_saHelp, QStringList{"rel_note.htm ReleaseNote"});
-        QVERIFY(m_pBrowser->m_saOpened.isEmpty());
-        QVERIFY(m_pFolders->OpenedByXdgOpen().isEmpty());
-    }
 };
 
 QTEST_MAIN(PlainMainDialogTest)
