@@ -31,13 +31,13 @@ QString GetHelpLanguageFolder(int nLanguageId);
 // Scheme and host of the maker's site, without a trailing "/"; empty when the package names
 // none, and then nothing opens a web page: no home pages, no web help.
 QString GetMakerSite();
+// Another site, for instance one read from the base configuration; empty: none.
 void SetMakerSite(const QString& strSite);
 
 // The site named in the base configuration ([BaseString] "Maker Site"), if any.
 void LoadMakerSite(const QString& strBaseConfigPath);
 
 // Empty without a maker's site.
-
 QString GetMakerHomePage(int nLanguageId);
 QString GetProductHomePage(int nLanguageId);
 // For the current interface language.
