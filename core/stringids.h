@@ -241,6 +241,7 @@ inline constexpr std::uint32_t IDS_ERROR_HYPERLINK_CAN_NOT_OPEN_LINK = 100066;
 inline constexpr std::uint32_t IDS_ERROR_HYPERLINK_NO_BROWSER = 150200;
 inline constexpr std::uint32_t IDS_ERROR_HELP_NOT_INSTALLED = 150201;
 inline constexpr std::uint32_t IDS_ERROR_INSTALLATION_PACK_DESTROYED = 100009;
+inline constexpr std::uint32_t IDS_ERROR_FILE_USER_FOLDER_NOT_WRITABLE = 150100;
 inline constexpr std::uint32_t IDS_ERROR_MISC_ERROR_CODE = 100008;
 inline constexpr std::uint32_t IDS_MENU_GAME_G = 30013;
 inline constexpr std::uint32_t IDS_MENU_GAME_STANDARD_RULE_S = 30010;

@@ -1,9 +1,7 @@
 #include "media/helpviewerdialog.h"
 
-#include "core/application.h"
-#include "core/browser.h"
+#include "core/desktopopener.h"
 #include "core/localizedtext.h"
-#include "core/messageboxstyle.h"
 #include "core/stringids.h"
 #include "media/help.h"
 #include "media/kvmessageboxdialog.h"
@@ -14,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QListWidget>
-#include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
@@ -27,8 +24,6 @@
 
 namespace {
 
-QPointer<CHelpViewerDialog> g_pViewer;
-
 bool IsPageFile(const QString& strPath) {
     const QString strSuffix = QFileInfo(strPath).suffix().toLower();
     return strSuffix == QLatin1String("htm") || strSuffix == QLatin1String("html") ||
@@ -37,7 +32,8 @@ bool IsPageFile(const QString& strPath) {
 
 } // namespace
 
-CHelpViewerDialog::CHelpViewerDialog(QWidget* pParent) : QDialog(pParent) {
+CHelpViewerDialog::CHelpViewerDialog(IDesktopOpener* pDesktop, QWidget* pParent)
+    : QDialog(pParent), m_pDesktop(pDesktop) {
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setSizeGripEnabled(true);
 
@@ -174,7 +170,7 @@ void CHelpViewerDialog::OnSourceChanged(const QUrl& url) {
 void CHelpViewerDialog::OnAnchorClicked(const QUrl& url) {
     const QUrl target = m_pBrowser->source().resolved(url);
     if (!target.isLocalFile()) {
-        OpenInBrowser(target.toString());
+        OpenOnDesktop(target.toString());
         return;
     }
     const QString strPath = QDir::cleanPath(target.toLocalFile());
@@ -182,38 +178,16 @@ void CHelpViewerDialog::OnAnchorClicked(const QUrl& url) {
         if (IsPageFile(strPath))
             m_pBrowser->setSource(target);
         else
-            OpenInBrowser(strPath);
+            OpenOnDesktop(strPath);
         return;
     }
     // A page the help set lacks is still on the web.
     const QString strRelative = QDir(m_strHelpFolder).relativeFilePath(strPath);
     if (strRelative.startsWith(QLatin1String(".."))) return;
     const QString strWeb = GetWebHelpAddress(QFileInfo(m_strHelpFolder).fileName(), strRelative);
-    if (!strWeb.isEmpty()) OpenInBrowser(strWeb);
+    if (!strWeb.isEmpty()) OpenOnDesktop(strWeb);
 }
 
-void CHelpViewerDialog::ShowTopicPage(const QString& strHelpFolder, const QString& strPage,
-                                      const QString& strWindow) {
-    if (strPage.isEmpty()) {
-        const CApplication* pApp = CApplication::Get();
-        const QString strProduct = pApp && !pApp->m_strProductName.isEmpty()
-                                       ? pApp->m_strProductName
-                                       : LocalizedText(IDS_KVT_PRODUCT);
-        ShowKVMessageBox(LocalizedText(IDS_ERROR_HELP_NOT_INSTALLED, strProduct), QString(),
-                         KV_MB_OK | KV_MB_ICONINFORMATION);
-        return;
-    }
-    if (!g_pViewer) {
-        g_pViewer = new CHelpViewerDialog;
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { CloseViewer(); });
-    }
-    g_pViewer->ShowPage(strHelpFolder, strPage, strWindow);
-}
-
-CHelpViewerDialog* CHelpViewerDialog::GetViewer() {
-    return g_pViewer;
-}
-
-void CHelpViewerDialog::CloseViewer() {
-    delete g_pViewer.data();
+void CHelpViewerDialog::OpenOnDesktop(const QString& strAddress) {
+    if (m_pDesktop) m_pDesktop->Open(strAddress);
 }

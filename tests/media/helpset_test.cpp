@@ -1,9 +1,10 @@
 // The help set the program ships: every topic it has a page for opens in the viewer in every
 // language, titled, with its text decoded; the topics of features still to come have none.
-#include "core/application.h"
 #include "core/language.h"
+#include "media/desktophelpviewer.h"
 #include "media/help.h"
 #include "media/helpviewerdialog.h"
+#include "tests/support/fakeservices.h"
 #include "tests/support/testfolders.h"
 
 #include <QListWidget>
@@ -25,14 +26,17 @@ private slots:
     void everyTopicOpensInEveryLanguage() {
         QFETCH(int, nLanguage);
         CTestFolders folders;
-        CApplication app;
-        app.m_strAppFolder = QStringLiteral(TETRALYX_DATA_FOLDER);
-        SetHelpViewerHook(&CHelpViewerDialog::ShowTopicPage);
+        FakeDesktopOpener desktop;
+        CDesktopHelpViewer viewer(&desktop);
+        CServices services;
+        services.pHelp = &viewer;
+        services.pDesktop = &desktop;
+        const HelpContext context{QStringLiteral(TETRALYX_DATA_FOLDER), services};
         SetLanguageId(static_cast<std::uint32_t>(nLanguage));
         const bool bChinese = nLanguage != 1033;
         const std::vector<unsigned> naShipped = {0, 1, 6, 7, 10, 12, 13, 19, 20, 23};
         for (const unsigned nTopic : GetHelpTopicNumbers()) {
-            const HelpRequest request = ResolveHelpTopic(nTopic, nLanguage, app.m_strAppFolder);
+            const HelpRequest request = ResolveHelpTopic(nTopic, nLanguage, context.strAppFolder);
             const bool bShipped =
                 std::find(naShipped.begin(), naShipped.end(), nTopic) != naShipped.end();
             QCOMPARE(request.bInViewer, bShipped);
@@ -41,8 +45,8 @@ private slots:
                 QVERIFY(request.bNotInstalled);
                 continue;
             }
-            ShowHelpTopic(nTopic);
-            CHelpViewerDialog* pViewer = CHelpViewerDialog::GetViewer();
+            ShowHelpTopic(context, nTopic);
+            CHelpViewerDialog* pViewer = viewer.GetWindow();
             QVERIFY(pViewer);
             QCOMPARE(pViewer->GetBrowser()->source().toLocalFile(), request.strTarget);
             const QString strTitle = pViewer->windowTitle();
@@ -59,10 +63,7 @@ private slots:
             if (bChinese) QVERIFY2(bHasCjk, qPrintable(request.strTarget));
         }
         // The contents list holds every page that ships.
-        QCOMPARE(CHelpViewerDialog::GetViewer()->GetContents()->count(),
-                 static_cast<int>(naShipped.size()));
-        CHelpViewerDialog::CloseViewer();
-        SetHelpViewerHook({});
+        QCOMPARE(viewer.GetWindow()->GetContents()->count(), static_cast<int>(naShipped.size()));
         SetLanguageId(kLanguageEnglish);
     }
 };
