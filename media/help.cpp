@@ -4,7 +4,10 @@
 #include "core/desktopopener.h"
 #include "core/helpviewer.h"
 #include "core/language.h"
+#include "core/localizedtext.h"
+#include "core/messagepresenter.h"
 #include "core/registrystore.h"
+#include "core/stringids.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,9 +43,6 @@ const TopicRow kTopics[] = {
     {22, "userguide/a1_irrelevant.htm", &kHelpWindowFullScreen},
     {23, "userguide/a2_accelkey.htm", &kHelpWindowFullScreen},
 };
-
-// The maker's site; nothing of it is part of the program, so it can be configured.
-const QString kBuiltInMakerSite = QStringLiteral("https://www.korvane.example");
 
 QString g_strMakerSite;
 
@@ -80,7 +80,7 @@ QString GetHelpLanguageFolder(int nLanguageId) {
 }
 
 QString GetMakerSite() {
-    return g_strMakerSite.isEmpty() ? kBuiltInMakerSite : g_strMakerSite;
+    return g_strMakerSite;
 }
 
 void SetMakerSite(const QString& strSite) {
@@ -103,6 +103,7 @@ void LoadMakerSite(const QString& strBaseConfigPath) {
 }
 
 QString GetMakerHomePage(int nLanguageId) {
+    if (GetMakerSite().isEmpty()) return QString();
     switch (nLanguageId) {
     case 2052:
         return GetMakerSite() + QStringLiteral("/index_chs.html");
@@ -114,6 +115,7 @@ QString GetMakerHomePage(int nLanguageId) {
 }
 
 QString GetProductHomePage(int nLanguageId) {
+    if (GetMakerSite().isEmpty()) return QString();
     switch (nLanguageId) {
     case 2052:
         return GetMakerSite() + QStringLiteral("/tetralyx/index_chs.html");
@@ -135,7 +137,7 @@ HelpRequest ResolveHelpTopic(unsigned nTopic, int nLanguageId, const QString& st
     HelpRequest request;
     const HelpTopicInfo info = GetHelpTopicInfo(nTopic);
     const QString strLanguage = GetHelpLanguageFolder(nLanguageId);
-    if (nTopic == kHelpTopicReleaseNote) {
+    if (nTopic == kHelpTopicReleaseNote && !GetMakerSite().isEmpty()) {
         request.bOpenMakerHomePage = true;
         request.strMakerHomePage = GetMakerHomePage(nLanguageId);
     }
@@ -148,11 +150,13 @@ HelpRequest ResolveHelpTopic(unsigned nTopic, int nLanguageId, const QString& st
         request.strTarget = QDir::cleanPath(strLocal);
     } else {
         request.strTarget = GetWebHelpAddress(strLanguage, info.strPage);
+        request.bNotInstalled = request.strTarget.isEmpty();
     }
     return request;
 }
 
 QString GetWebHelpAddress(const QString& strLanguageFolder, const QString& strPage) {
+    if (GetMakerSite().isEmpty()) return QString();
     return GetMakerSite() + QStringLiteral("/tetralyx/help/%1/%2").arg(strLanguageFolder, strPage);
 }
 
@@ -175,6 +179,14 @@ bool ShowHelpTopic(const HelpContext& context, unsigned nTopic) {
     const HelpRequest request =
         ResolveHelpTopic(nTopic, static_cast<int>(GetLanguageId()), context.strAppFolder);
     if (request.bOpenMakerHomePage) OpenOnDesktop(context, request.strMakerHomePage);
+    if (request.bNotInstalled) {
+        if (context.services.pMessages)
+            context.services.pMessages->ShowMessage(
+                LocalizedText(IDS_ERROR_HELP_NOT_INSTALLED,
+                              QString::fromStdString(GetProductName())),
+                QString(), KV_MB_OK | KV_MB_ICONINFORMATION);
+        return true;
+    }
     // Without the viewer (a program with no windows) a local page goes to the desktop too.
     if (request.bInViewer && context.services.pHelp)
         context.services.pHelp->ShowPage(request.strHelpFolder, request.strTarget,

@@ -31,14 +31,16 @@ const std::vector<unsigned>& GetHelpTopicNumbers();
 // "english", "gb2312" or "big5"; languages other than 2052 and 1028 use English.
 QString GetHelpLanguageFolder(int nLanguageId);
 
-// Scheme and host of the maker's site, without a trailing "/".
+// Scheme and host of the maker's site, without a trailing "/"; empty when the package names
+// none, and then nothing opens a web page: no home pages, no web help.
 QString GetMakerSite();
-// Another site, for instance one read from the base configuration; empty restores the built-in.
+// Another site, for instance one read from the base configuration; empty: none.
 void SetMakerSite(const QString& strSite);
 
 // The site named in the base configuration ([BaseString] "Maker Site"), if any.
 void LoadMakerSite(const QString& strBaseConfigPath);
 
+// Empty without a maker's site.
 QString GetMakerHomePage(int nLanguageId);
 QString GetProductHomePage(int nLanguageId);
 // For the current interface language.
@@ -53,12 +55,14 @@ struct HelpRequest {
     QString strHelpFolder;  // the language's help set, when bInViewer
     QString strTarget;      // local page path, or the web address
     QString strWindow;
+    bool bNotInstalled = false; // neither the help set nor a web address has the page
 };
 
 HelpRequest ResolveHelpTopic(unsigned nTopic, int nLanguageId, const QString& strAppFolder);
 
-// The web address of a page of the help set, used when the page is not on this computer.
-// strLanguageFolder is one of the names GetHelpLanguageFolder gives.
+// The web address of a page of the help set, used when the page is not on this computer;
+// empty without a maker's site. strLanguageFolder is one of the names GetHelpLanguageFolder
+// gives.
 QString GetWebHelpAddress(const QString& strLanguageFolder, const QString& strPage);
 
 // The <title> of a help page (UTF-8), blanks simplified; empty when it has none.
@@ -71,7 +75,8 @@ struct HelpContext {
     CServices services;
 };
 
-// Opens a topic in the viewer, or its web page through the desktop. Always true.
+// Opens a topic in the viewer, or its web page through the desktop; where neither has it,
+// a message says that the help is not installed. Always true.
 bool ShowHelpTopic(const HelpContext& context, unsigned nTopic);
 
 // Once per build: the release notes, remembered in the store under "App" as

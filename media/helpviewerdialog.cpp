@@ -1,7 +1,10 @@
 #include "media/helpviewerdialog.h"
 
 #include "core/desktopopener.h"
+#include "core/localizedtext.h"
+#include "core/stringids.h"
 #include "media/help.h"
+#include "media/kvmessageboxdialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,6 +13,7 @@
 #include <QKeySequence>
 #include <QListWidget>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
@@ -39,6 +43,8 @@ CHelpViewerDialog::CHelpViewerDialog(IDesktopOpener* pDesktop, QWidget* pParent)
     m_pForward = new QToolButton(this);
     m_pForward->setObjectName(QStringLiteral("forward"));
     m_pForward->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+    m_pBack->setToolTip(LocalizedText(IDS_TIP_HELP_BACK));
+    m_pForward->setToolTip(LocalizedText(IDS_TIP_HELP_FORWARD));
     m_pHome = new QToolButton(this);
     m_pHome->setObjectName(QStringLiteral("home"));
     m_pHome->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
@@ -84,6 +90,11 @@ CHelpViewerDialog::CHelpViewerDialog(IDesktopOpener* pDesktop, QWidget* pParent)
     connect(m_pContents, &QListWidget::itemActivated, this, openItem);
     connect(m_pContents, &QListWidget::itemClicked, this, openItem);
     new QShortcut(QKeySequence::Back, m_pBrowser, [this] { m_pBrowser->backward(); });
+    // Backspace goes back too, as in a browser; some desktops already count it as Back, and
+    // two shortcuts on one key would cancel each other.
+    const QKeySequence backspace(Qt::Key_Backspace);
+    if (!QKeySequence::keyBindings(QKeySequence::Back).contains(backspace))
+        new QShortcut(backspace, m_pBrowser, [this] { m_pBrowser->backward(); });
     new QShortcut(QKeySequence::Forward, m_pBrowser, [this] { m_pBrowser->forward(); });
 }
 
@@ -95,6 +106,9 @@ void CHelpViewerDialog::ShowPage(const QString& strHelpFolder, const QString& st
     m_strWindow = strWindow;
     if (bNewFolder) {
         FillContents();
+        // Another language: the tooltips follow it.
+        m_pBack->setToolTip(LocalizedText(IDS_TIP_HELP_BACK));
+        m_pForward->setToolTip(LocalizedText(IDS_TIP_HELP_FORWARD));
         m_pHome->setToolTip(ReadHelpPageTitle(QDir(m_strHelpFolder).filePath("index.html")));
     }
     m_pContents->setVisible(m_strWindow == kHelpWindowFullScreen);
@@ -133,6 +147,10 @@ void CHelpViewerDialog::FillContents() {
         auto* pItem = new QListWidgetItem(strTitle, m_pContents);
         pItem->setData(Qt::UserRole, QDir::cleanPath(strPath));
     }
+    // Wide enough for the longest title, so that none is cut off.
+    const int nWidth = m_pContents->sizeHintForColumn(0) + 2 * m_pContents->frameWidth() +
+                       m_pContents->verticalScrollBar()->sizeHint().width() + 8;
+    m_pContents->setMinimumWidth(nWidth);
 }
 
 void CHelpViewerDialog::OnSourceChanged(const QUrl& url) {
@@ -165,8 +183,9 @@ void CHelpViewerDialog::OnAnchorClicked(const QUrl& url) {
     }
     // A page the help set lacks is still on the web.
     const QString strRelative = QDir(m_strHelpFolder).relativeFilePath(strPath);
-    if (!strRelative.startsWith(QLatin1String("..")))
-        OpenOnDesktop(GetWebHelpAddress(QFileInfo(m_strHelpFolder).fileName(), strRelative));
+    if (strRelative.startsWith(QLatin1String(".."))) return;
+    const QString strWeb = GetWebHelpAddress(QFileInfo(m_strHelpFolder).fileName(), strRelative);
+    if (!strWeb.isEmpty()) OpenOnDesktop(strWeb);
 }
 
 void CHelpViewerDialog::OpenOnDesktop(const QString& strAddress) {

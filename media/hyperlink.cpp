@@ -10,6 +10,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 CHyperLink::CHyperLink(QWidget* pParent) : QLabel(pParent) {
     setCursor(Qt::PointingHandCursor);
@@ -35,7 +38,8 @@ bool CHyperLink::Open() {
         return true;
     }
     QApplication::beep();
-    ShowKVMessageBox(GetLinkErrorText(nError), LocalizedText(IDS_ERROR_HYPERLINK_CAN_NOT_OPEN_LINK),
+    ShowKVMessageBox(GetLinkErrorText(nError, m_strAddress),
+                     LocalizedText(IDS_ERROR_HYPERLINK_CAN_NOT_OPEN_LINK),
                      KV_MB_OK | KV_MB_ICONEXCLAMATION);
     return false;
 }
@@ -49,12 +53,37 @@ void CHyperLink::mouseReleaseEvent(QMouseEvent* pEvent) {
 }
 
 void CHyperLink::keyPressEvent(QKeyEvent* pEvent) {
-    if (pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter ||
-        pEvent->key() == Qt::Key_Space) {
+    if (pEvent->key() == Qt::Key_Space && pEvent->modifiers() == Qt::NoModifier) {
         Open();
         return;
     }
+    // Enter and everything else go on to the window.
     QLabel::keyPressEvent(pEvent);
+}
+
+void CHyperLink::focusInEvent(QFocusEvent* pEvent) {
+    // A window that activates hands its focus to the first widget that takes Tab; a link
+    // that the player did not choose must not catch the keys meant for the window.
+    if (pEvent->reason() == Qt::ActiveWindowFocusReason) {
+        clearFocus();
+        return;
+    }
+    QLabel::focusInEvent(pEvent);
+}
+
+void CHyperLink::paintEvent(QPaintEvent* pEvent) {
+    QLabel::paintEvent(pEvent);
+    if (!hasFocus()) return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    // Around the text, not the whole width a layout may give the label.
+    const QSize textSize = fontMetrics().size(Qt::TextSingleLine, text()) + QSize(4, 2);
+    option.rect = QStyle::alignedRect(layoutDirection(),
+                                      QStyle::visualAlignment(layoutDirection(), alignment()),
+                                      textSize.boundedTo(contentsRect().size()), contentsRect());
+    option.backgroundColor = palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 void CHyperLink::UpdateLook() {

@@ -1,6 +1,7 @@
 // A label that shows an address and opens it on a click: hand cursor, link colour, and
 // the visited colour once it was opened. A failure beeps and explains itself in the
-// message box.
+// message box. The keyboard reaches it only by Tab, it shows a focus mark then, and Space
+// opens it; Enter is left to the window, so that a dialog's default button answers it.
 #pragma once
 
 #include <QLabel>
@@ -22,6 +23,8 @@ public:
 protected:
     void mouseReleaseEvent(QMouseEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
+    void focusInEvent(QFocusEvent* pEvent) override;
+    void paintEvent(QPaintEvent* pEvent) override;
 
 private:
     void UpdateLook();

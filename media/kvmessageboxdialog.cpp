@@ -82,10 +82,7 @@ CKVMessageBoxDialog::CKVMessageBoxDialog(const QString& strMessage, const QStrin
     }
     m_pMessage = MakeTextArea(strMessage, this, false);
     m_pMessage->setObjectName(QStringLiteral("message"));
-    m_pMessage->setFixedHeight(kBaseMessageHeight + CKVMessageBoxLogic::GetGrowth(strMessage));
-    // The size rule counts 80 characters a line.
-    const int nWidth = m_pMessage->fontMetrics().averageCharWidth() * 80 + 24;
-    m_pMessage->setFixedWidth(std::clamp(nWidth, 360, 720));
+    FitMessageArea(icon == MessageIcon::None ? 0 : m_pIcon->sizeHint().height());
     auto* pTop = new QHBoxLayout;
     pTop->addWidget(m_pIcon);
     pTop->addWidget(m_pMessage, 1);
@@ -144,6 +141,36 @@ CKVMessageBoxDialog::CKVMessageBoxDialog(const QString& strMessage, const QStrin
     pLayout->activate();
     m_nCollapsedHeight = sizeHint().height();
     resize(sizeHint());
+}
+
+void CKVMessageBoxDialog::FitMessageArea(int nMinHeight) {
+    const QFontMetrics metrics = m_pMessage->fontMetrics();
+    const QStringList saLines = m_pMessage->toPlainText().split(u'\n');
+    // Margins, frame and the cursor's room, so that a line measured to fit also does.
+    const int nPadding = 2 * static_cast<int>(m_pMessage->document()->documentMargin()) +
+                         2 * m_pMessage->frameWidth() + 8;
+    // As wide as the longest line, up to the 80 characters the size rule counts.
+    const int nMaxWidth = std::clamp(metrics.averageCharWidth() * 80 + 24, 360, 720);
+    int nLongest = 0;
+    for (const QString& strLine : saLines)
+        nLongest = std::max(nLongest, metrics.horizontalAdvance(strLine));
+    const int nWidth = std::clamp(nLongest + nPadding, 240, nMaxWidth);
+    m_pMessage->setFixedWidth(nWidth);
+    // As tall as its wrapped lines, never taller than the size rule allows; beyond that it
+    // scrolls.
+    int nLines = 0;
+    const QRect wrapArea(0, 0, nWidth - nPadding + 4, 1 << 20);
+    for (const QString& strLine : saLines)
+        nLines += std::max(
+            1, metrics.boundingRect(wrapArea, Qt::TextWordWrap | Qt::TextWrapAnywhere, strLine)
+                       .height() /
+                   metrics.lineSpacing());
+    const int nText = nLines * metrics.lineSpacing() + nPadding;
+    const int nMaxHeight = kBaseMessageHeight + CKVMessageBoxLogic::GetGrowth(m_strMessage);
+    m_pMessage->setFixedHeight(std::max(std::min(nText, nMaxHeight), nMinHeight));
+    m_pMessage->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pMessage->setVerticalScrollBarPolicy(nText <= nMaxHeight ? Qt::ScrollBarAlwaysOff
+                                                               : Qt::ScrollBarAsNeeded);
 }
 
 void CKVMessageBoxDialog::showEvent(QShowEvent* pEvent) {

@@ -35,7 +35,7 @@ public:
     int GetExpandedHeight() const { return m_nExpandedHeight; }
 
     // Height of the message area for an average message; a long or short one changes it by
-    // the growth of the size rule.
+    // the growth of the size rule. A short message gets a smaller area that just fits it.
     static constexpr int kBaseMessageHeight = 152;
 
     void reject() override;
@@ -50,6 +50,7 @@ private:
     void SetDetailsShown(bool bShown);
     void Finish(int nResult);
     void Recentre();
+    void FitMessageArea(int nMinHeight);
 
     std::function<void(unsigned nTopic)> m_fnHelp;
     QString m_strMessage;

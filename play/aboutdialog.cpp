@@ -31,13 +31,17 @@ CAboutDialog::CAboutDialog(QWidget* pParent) : QDialog(pParent) {
     m_pCompany->setObjectName(QStringLiteral("company"));
     m_pLink = new CHyperLink(this);
     m_pLink->setObjectName(QStringLiteral("link"));
-    m_pLink->SetAddress(GetMakerHomePage());
+    // Without a maker's site there is nothing to link to.
+    const QString strHomePage = GetMakerHomePage();
+    m_pLink->SetAddress(strHomePage);
+    m_pLink->setVisible(!strHomePage.isEmpty());
 
     m_pOk = new QPushButton(LocalizedText(IDS_DIALOG_OK), this);
     m_pOk->setObjectName(QStringLiteral("ok"));
     m_pOk->setToolTip(LocalizedText(IDS_DIALOG_OK));
     m_pOk->setDefault(true);
     connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
+    m_pOk->setFocus();
 
     auto* pText = new QVBoxLayout;
     pText->addWidget(m_pVersion);

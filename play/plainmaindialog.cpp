@@ -123,7 +123,9 @@ void CPlainMainDialog::Relabel() {
     const QString strProduct = m_app.GetProductName();
     m_pProduct->setText(strProduct);
     m_pCompany->setText(m_app.GetCompanyName());
-    m_pLink->SetAddress(GetMakerHomePage());
+    const QString strHomePage = GetMakerHomePage();
+    m_pLink->SetAddress(strHomePage);
+    m_pLink->setVisible(!strHomePage.isEmpty());
     if (windowTitle() != strProduct) setWindowTitle(strProduct);
     update();
 }

@@ -55,8 +55,8 @@ TEST(HelpTopics, EveryTopicHasItsPageAndWindow) {
 }
 
 TEST(HelpTopics, HomePagesByLanguage) {
-    SetMakerSite(QString());
-    const QString strSite = GetMakerSite();
+    const QString strSite = "https://games.example.net";
+    SetMakerSite(strSite + "/");
     struct Case {
         int nLanguage;
         const char* szMaker;
@@ -75,6 +75,16 @@ TEST(HelpTopics, HomePagesByLanguage) {
         EXPECT_EQ(GetMakerHomePage(c.nLanguage), strSite + c.szMaker);
         EXPECT_EQ(GetProductHomePage(c.nLanguage), strSite + c.szProduct);
         EXPECT_EQ(GetHelpLanguageFolder(c.nLanguage), c.szFolder);
+        EXPECT_EQ(GetWebHelpAddress(c.szFolder, "index.html"),
+                  strSite + "/tetralyx/help/" + c.szFolder + "/index.html");
+    }
+    // Without a site there is no address to open at all.
+    SetMakerSite(QString());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nLanguage);
+        EXPECT_EQ(GetMakerHomePage(c.nLanguage), "");
+        EXPECT_EQ(GetProductHomePage(c.nLanguage), "");
+        EXPECT_EQ(GetWebHelpAddress(c.szFolder, "index.html"), "");
     }
 }
 
@@ -198,31 +208,67 @@ TEST_F(HelpTest, TheReleaseNoteStepShowsOncePerBuild) {
 
 TEST_F(HelpTest, TheMakersSiteComesFromTheBaseConfiguration) {
     const QString strBase = QDir(m_folders.Scratch()).filePath("config/configbase.ini");
+    const QByteArray shipped =
+        CTestFolders::ReadFile(QStringLiteral(TETRALYX_DATA_FOLDER "/config/configbase.ini"));
+    ASSERT_FALSE(shipped.isEmpty());
     struct Case {
-        const char* szContent; // nullptr: no file
-        const char* szSite;    // nullptr: the built-in site
+        QByteArray content; // null: no file
+        const char* szSite;
     };
     const Case cases[] = {
         {"[BaseString]\r\nMaker Site = https://games.example.net/\r\n",
          "https://games.example.net"},
         {"[BaseString]\r\nMaker Site = http://plain.example.net\r\n", "http://plain.example.net"},
-        {"[BaseString]\r\nMaker Site = ftp://files.example.net\r\n", nullptr},
-        {"[BaseString]\r\nMaker Site = \r\n", nullptr},
-        {"[Other]\r\nMaker Site = https://wrong.example.net\r\n", nullptr},
-        {nullptr, nullptr},
+        {"[BaseString]\r\nMaker Site = ftp://files.example.net\r\n", ""},
+        {"[BaseString]\r\nMaker Site = \r\n", ""},
+        {"[Other]\r\nMaker Site = https://wrong.example.net\r\n", ""},
+        {QByteArray(), ""},
+        // The shipped file names no site: nothing opens a web page unless a packager sets it.
+        {shipped, ""},
     };
-    SetMakerSite(QString());
-    const QString strBuiltIn = GetMakerSite();
-    EXPECT_TRUE(strBuiltIn.startsWith("https://"));
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.szContent ? c.szContent : "(no file)");
+        SCOPED_TRACE(c.content.isNull() ? "(no file)" : c.content.toStdString());
+        SetMakerSite("https://stale.example.org");
         QFile::remove(strBase);
-        if (c.szContent) {
-            ASSERT_TRUE(CTestFolders::WriteFile(strBase, c.szContent));
+        if (!c.content.isNull()) {
+            ASSERT_TRUE(CTestFolders::WriteFile(strBase, c.content));
         }
         LoadMakerSite(strBase);
-        EXPECT_EQ(GetMakerSite(), c.szSite ? QString(c.szSite) : strBuiltIn);
+        EXPECT_EQ(GetMakerSite(), c.szSite);
     }
+}
+
+TEST_F(HelpTest, WithoutASiteHelpNeverReachesTheWeb) {
+    SetMakerSite(QString());
+    // The release notes open alone.
+    const HelpRequest notes = ResolveHelpTopic(7, 1033, m_folders.Scratch());
+    EXPECT_FALSE(notes.bOpenMakerHomePage);
+    EXPECT_TRUE(notes.bInViewer);
+    EXPECT_FALSE(notes.bNotInstalled);
+    // A page the help set lacks is not installed, in every language.
+    struct Case {
+        unsigned nTopic;
+        int nLanguage;
+    };
+    for (const Case& c : {Case{16, 1033}, Case{13, 2052}, Case{0, 1028}}) {
+        SCOPED_TRACE(c.nTopic);
+        const HelpRequest request = ResolveHelpTopic(c.nTopic, c.nLanguage, m_folders.Scratch());
+        EXPECT_FALSE(request.bInViewer);
+        EXPECT_TRUE(request.bNotInstalled);
+        EXPECT_EQ(request.strTarget, "");
+    }
+    ShowHelpTopic(Context(), 7);
+    SetLanguageId(kLanguageTraditionalChinese);
+    ShowHelpTopic(Context(), 13);
+    // The release notes in the viewer, then a message in the player's language; nothing
+    // reaches the desktop.
+    EXPECT_EQ(Viewed(), QStringList{Help("english") + " | " + Help("english/rel_note.htm") +
+                                    " | ReleaseNote"});
+    ASSERT_EQ(m_services.messages.m_requests.size(), 1u);
+    EXPECT_EQ(m_services.messages.m_requests[0].strMessage,
+              QString("說明頁面沒有安裝。請重新安裝 Tetralyx 以恢復說明。"));
+    EXPECT_TRUE(m_saOpened.isEmpty());
+    EXPECT_TRUE(m_browser.m_saOpened.isEmpty());
 }
 
 TEST_F(HelpTest, PageTitlesAreReadFromTheHead) {
@@ -270,39 +316,35 @@ TEST_F(HelpTest, LinkFailuresAreNamedByTheirCause) {
     EXPECT_EQ(m_browser.m_saOpened.size(), 3);
 }
 
-TEST(LinkErrorText, EveryErrorNumberHasItsText) {
-    SetLanguageId(kLanguageEnglish);
+TEST(LinkErrorText, EachFailureIsExplainedInTheInterfaceLanguage) {
     struct Case {
+        std::uint32_t nLanguage;
         int nError;
         const char* szText;
     };
     const Case cases[] = {
-        {0, "Insufficient memory! Please quit some applications."},
-        {8, "Insufficient memory! Please quit some applications."},
-        {2, "The specified file was not found."},
-        {3, "The specified path was not found."},
-        {5, "Can't access the specified file. Please check if the file is used or locked by some "
-            "program."},
-        {11, "The .EXE file is invalid. (non-Win32 .EXE or error in .EXE image."},
-        {26, "A sharing violation occurred."},
-        {27, "File association information not complete."},
-        {28, "The DDE transaction could not be completed because the request timed out."},
-        {29, "The DDE transaction failed."},
-        {30, "The DDE transaction could not be completed because other DDE transactions were being "
-             "processed."},
-        {31, "There is no application associated with the given filename extension."},
-        {32, "The specified dynamic-link library was not found."},
-        {33, "Unknown Error (33) occurred."},
-        {-4, "Unknown Error (-4) occurred."},
+        {kLanguageEnglish, kLinkErrorFileNotFound, "The specified file was not found."},
+        {kLanguageEnglish, kLinkErrorPathNotFound, "The specified path was not found."},
+        {kLanguageEnglish, kLinkErrorAccessDenied,
+         "Can't access the specified file. Please check if the file is used or locked by some "
+         "program."},
+        {kLanguageEnglish, kLinkErrorNoBrowser,
+         "No web browser could be started to open https://games.example.org/."},
+        {kLanguageSimplifiedChinese, kLinkErrorNoBrowser,
+         "无法启动网页浏览器来打开 https://games.example.org/。"},
+        {kLanguageTraditionalChinese, kLinkErrorNoBrowser,
+         "無法啟動網頁瀏覽器來開啟 https://games.example.org/。"},
+        {kLanguageSimplifiedChinese, kLinkErrorFileNotFound, "找不到指定的文件。"},
+        // Numbers OpenLinkAddress never gives still say what went wrong.
+        {kLanguageEnglish, 33,
+         "No web browser could be started to open https://games.example.org/."},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.nError);
-        EXPECT_EQ(GetLinkErrorText(c.nError), c.szText);
+        SCOPED_TRACE(std::to_string(c.nLanguage) + " " + std::to_string(c.nError));
+        SetLanguageId(c.nLanguage);
+        EXPECT_EQ(GetLinkErrorText(c.nError, " https://games.example.org/ "),
+                  QString::fromUtf8(c.szText));
     }
-    // Texts from the table follow the language.
-    SetLanguageId(kLanguageSimplifiedChinese);
-    EXPECT_EQ(GetLinkErrorText(2), LocalizedText(IDS_ERROR_FILE_FILE_NOT_FOUND0));
-    EXPECT_NE(GetLinkErrorText(2), "The specified file was not found.");
     SetLanguageId(kLanguageEnglish);
 }
 

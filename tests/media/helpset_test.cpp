@@ -1,5 +1,5 @@
-// The help set the program ships: every topic of every language opens in the viewer,
-// titled, with its text decoded.
+// The help set the program ships: every topic it has a page for opens in the viewer in every
+// language, titled, with its text decoded; the topics of features still to come have none.
 #include "core/language.h"
 #include "media/desktophelpviewer.h"
 #include "media/help.h"
@@ -34,9 +34,17 @@ private slots:
         const HelpContext context{QStringLiteral(TETRALYX_DATA_FOLDER), services};
         SetLanguageId(static_cast<std::uint32_t>(nLanguage));
         const bool bChinese = nLanguage != 1033;
+        const std::vector<unsigned> naShipped = {0, 1, 6, 7, 10, 12, 13, 19, 20, 23};
         for (const unsigned nTopic : GetHelpTopicNumbers()) {
             const HelpRequest request = ResolveHelpTopic(nTopic, nLanguage, context.strAppFolder);
-            QVERIFY2(request.bInViewer, qPrintable(request.strTarget));
+            const bool bShipped =
+                std::find(naShipped.begin(), naShipped.end(), nTopic) != naShipped.end();
+            QCOMPARE(request.bInViewer, bShipped);
+            if (!bShipped) {
+                // No maker's site in the tests: the page is reported as not installed.
+                QVERIFY(request.bNotInstalled);
+                continue;
+            }
             ShowHelpTopic(context, nTopic);
             CHelpViewerDialog* pViewer = viewer.GetWindow();
             QVERIFY(pViewer);
@@ -54,9 +62,8 @@ private slots:
             // English pages may name the Chinese languages in their own script.
             if (bChinese) QVERIFY2(bHasCjk, qPrintable(request.strTarget));
         }
-        // The contents list holds every page of the table (the index counts once).
-        QCOMPARE(viewer.GetWindow()->GetContents()->count(),
-                 static_cast<int>(GetHelpTopicNumbers().size()));
+        // The contents list holds every page that ships.
+        QCOMPARE(viewer.GetWindow()->GetContents()->count(), static_cast<int>(naShipped.size()));
         SetLanguageId(kLanguageEnglish);
     }
 };

@@ -93,6 +93,16 @@ private slots:
         QVERIFY(pForward->isEnabled());
         QTest::mouseClick(pForward, Qt::LeftButton);
         QCOMPARE(Source(viewer), Page("userguide/3_rules.htm"));
+        // Backspace goes back, wherever the keyboard focus is in the window.
+        viewer.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&viewer));
+        for (QWidget* pFocus : {static_cast<QWidget*>(viewer.GetBrowser()),
+                                static_cast<QWidget*>(viewer.GetContents())}) {
+            emit viewer.GetBrowser()->anchorClicked(QUrl("../index.html"));
+            pFocus->setFocus();
+            QTest::keyClick(pFocus, Qt::Key_Backspace);
+            QCOMPARE(Source(viewer), Page("userguide/3_rules.htm"));
+        }
 
         // A relative link upwards, then Home.
         emit viewer.GetBrowser()->anchorClicked(QUrl("../index.html"));
@@ -131,6 +141,40 @@ private slots:
         QVERIFY(viewer.width() <= 640 && viewer.height() <= 560);
         QVERIFY(viewer.width() < fullSize.width());
         QCOMPARE(viewer.windowTitle(), QString("Release notes"));
+    }
+
+    void theButtonsAndTitlesCanBeRead_data() {
+        QTest::addColumn<std::uint32_t>("nLanguage");
+        QTest::addColumn<QString>("strBack");
+        QTest::addColumn<QString>("strForward");
+        QTest::newRow("english") << kLanguageEnglish << "Back (Backspace)"
+                                 << "Forward";
+        QTest::newRow("gb2312") << kLanguageSimplifiedChinese << "后退 (Backspace)"
+                                << "前进";
+        QTest::newRow("big5") << kLanguageTraditionalChinese << "上一頁 (Backspace)"
+                              << "下一頁";
+    }
+    void theButtonsAndTitlesCanBeRead() {
+        QFETCH(std::uint32_t, nLanguage);
+        QFETCH(QString, strBack);
+        QFETCH(QString, strForward);
+        const QString strLong =
+            "Appendix 1. Irrelevant, Same and Similar Answers, and a little more";
+        QVERIFY(CTestFolders::WriteFile(Page("userguide/a1_irrelevant.htm"),
+                                        "<html><title>" + strLong.toUtf8() + "</title>x</html>"));
+        SetLanguageId(nLanguage);
+        CHelpViewerDialog viewer(&m_pServices->desktop);
+        viewer.ShowPage(m_strEnglish, Page("index.html"), kHelpWindowFullScreen);
+        viewer.resize(800, 500);
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        SetLanguageId(kLanguageEnglish);
+        QCOMPARE(viewer.findChild<QToolButton*>("back")->toolTip(), strBack);
+        QCOMPARE(viewer.findChild<QToolButton*>("forward")->toolTip(), strForward);
+        // The longest title fits the list without being cut off.
+        QListWidget* pList = viewer.GetContents();
+        const QListWidgetItem* pItem = pList->findItems(strLong, Qt::MatchExactly).value(0);
+        QVERIFY(pItem);
+        QVERIFY(pList->viewport()->width() >= pList->fontMetrics().horizontalAdvance(strLong));
     }
 
     void anotherLanguageStartsAfresh() {

@@ -12,6 +12,7 @@
 #include "play/plainmaindialog.h"
 #include "tests/support/fakeservices.h"
 #include "tests/support/testfolders.h"
+#include "tests/support/urlrecorder.h"
 
 #include <QAction>
 #include <QLabel>
@@ -147,6 +148,78 @@ private slots:
         QVERIFY2(strVersion.contains("Tetralyx") && strVersion.contains("1.3"),
                  qPrintable(strVersion));
         QCOMPARE(strLink, QString("https://games.example.org/"));
+    }
+
+    void theStartUpKeysOpenNoWebPage() {
+        CUrlRecorder browser;
+        CPlainMainDialog window(*m_pApp);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* pLink = window.findChild<CHyperLink*>("link");
+        QVERIFY(pLink->isVisible());
+        QVERIFY(!pLink->hasFocus());
+        struct Key {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+        };
+        for (const Key& key :
+             {Key{Qt::Key_Return, Qt::NoModifier}, Key{Qt::Key_Space, Qt::NoModifier},
+              Key{Qt::Key_Enter, Qt::KeypadModifier}, Key{Qt::Key_Return, Qt::ControlModifier}}) {
+            QWidget* pTarget = QApplication::focusWidget();
+            QTest::keyClick(pTarget ? pTarget : &window, key.key, key.modifiers);
+        }
+        QVERIFY(browser.m_saOpened.isEmpty());
+    }
+
+    void enterInTheAboutBoxPressesOk_data() {
+        QTest::addColumn<int>("nTabs");
+        QTest::newRow("as opened") << 0;
+        QTest::newRow("link focused") << 1;
+        QTest::newRow("back on OK") << 2;
+    }
+    void enterInTheAboutBoxPressesOk() {
+        QFETCH(int, nTabs);
+        CUrlRecorder browser;
+        CPlainMainDialog window(*m_pApp);
+        bool bOkFocusedFirst = false;
+        bool bLinkFocused = false;
+        bool bClosedByEnter = false;
+        QTimer::singleShot(0, [&] {
+            auto* pAbout = qobject_cast<CAboutDialog*>(QApplication::activeModalWidget());
+            QVERIFY(pAbout);
+            QVERIFY(QTest::qWaitForWindowActive(pAbout));
+            auto* pOk = pAbout->findChild<QPushButton*>("ok");
+            bOkFocusedFirst = pOk->hasFocus() && pOk->isDefault();
+            for (int n = 0; n < nTabs; ++n)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            bLinkFocused = pAbout->GetLink()->hasFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            bClosedByEnter = !pAbout->isVisible() && pAbout->result() == QDialog::Accepted;
+            if (pAbout->isVisible()) pAbout->reject();
+        });
+        window.GetAboutAction()->trigger();
+        QVERIFY(bOkFocusedFirst);
+        QCOMPARE(bLinkFocused, nTabs == 1);
+        QVERIFY(bClosedByEnter);
+        QVERIFY(browser.m_saOpened.isEmpty());
+    }
+
+    void withoutAMakersSiteNoLinkIsShown() {
+        SetMakerSite(QString());
+        CPlainMainDialog window(*m_pApp);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(!window.findChild<CHyperLink*>("link")->isVisible());
+        bool bLinkShown = true;
+        QTimer::singleShot(0, [&] {
+            auto* pAbout = qobject_cast<CAboutDialog*>(QApplication::activeModalWidget());
+            QVERIFY(pAbout);
+            bLinkShown = pAbout->GetLink()->isVisible();
+            pAbout->accept();
+        });
+        window.GetAboutAction()->trigger();
+        QVERIFY(!bLinkShown);
     }
 
     void theCloseRequestClosesOnlyWithItsParameters() {
