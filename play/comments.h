@@ -6,6 +6,7 @@
 #include "play/questioninput.h"
 #include "play/rulestate.h"
 
+#include "core/stringtable.h"
 #include "engine/enginestate.h"
 
 #include <cstdint>
@@ -15,7 +16,7 @@
 struct CommentContext {
     CRuleState rule;
     PlayMode mode = PlayMode::Normal;
-    int nColumn = 1; // string-table column: 1 English, 2 Simplified, 3 Traditional Chinese
+    int nColumn = kColumnEnglish;                      // the string-table column of the language
     InterfaceCharset charset = InterfaceCharset::None; // which typed characters are accepted
 };
 

@@ -9,15 +9,11 @@
 
 namespace {
 
-constexpr std::uint32_t kEnglish = 1033;
-constexpr std::uint32_t kSimplifiedChinese = 2052;
-constexpr std::uint32_t kTraditionalChinese = 1028;
-
 int ColumnOf(std::uint32_t nLanguageId) {
     switch (nLanguageId) {
-    case kSimplifiedChinese:
+    case kLanguageSimplifiedChinese:
         return kColumnSimplifiedChinese;
-    case kTraditionalChinese:
+    case kLanguageTraditionalChinese:
         return kColumnTraditionalChinese;
     default:
         return kColumnEnglish;
@@ -63,12 +59,13 @@ const ModeTexts* FindModeTexts(PlayMode mode) {
 } // namespace
 
 void CMainLogic::SetLanguage(std::uint32_t nLanguageId) {
-    m_nLanguageId = nLanguageId == kSimplifiedChinese || nLanguageId == kTraditionalChinese
-                        ? nLanguageId
-                        : kEnglish;
-    m_charset = m_nLanguageId == kSimplifiedChinese    ? InterfaceCharset::GB2312
-                : m_nLanguageId == kTraditionalChinese ? InterfaceCharset::Big5
-                                                       : InterfaceCharset::None;
+    m_nLanguageId =
+        nLanguageId == kLanguageSimplifiedChinese || nLanguageId == kLanguageTraditionalChinese
+            ? nLanguageId
+            : kLanguageEnglish;
+    m_charset = m_nLanguageId == kLanguageSimplifiedChinese    ? InterfaceCharset::GB2312
+                : m_nLanguageId == kLanguageTraditionalChinese ? InterfaceCharset::Big5
+                                                               : InterfaceCharset::None;
 }
 
 CommentContext CMainLogic::GetContext() const {

@@ -11,6 +11,8 @@
 #include "play/rulestate.h"
 #include "play/soundeffect.h"
 
+#include "core/language.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -148,7 +150,7 @@ private:
     PlayMode m_mode = PlayMode::Normal;
     PlayRun m_run;
     MainInput m_input;
-    std::uint32_t m_nLanguageId = 1033;
+    std::uint32_t m_nLanguageId = kLanguageEnglish;
     InterfaceCharset m_charset = InterfaceCharset::None;
     int m_nLastVerdictClass = 0;
 };

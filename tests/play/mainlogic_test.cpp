@@ -49,9 +49,12 @@ TEST(CanCheckResult, NeedsMoreThanSixCharactersOrTheNoSolutionClaim) {
         bool bCan;
     };
     const Case kCases[] = {
-        {"3*8*1*1", false, true},           {"  3*8*1 \r\n", false, false}, {"", true, true},
-        {"\n\n24\n\n\n\n\n", false, false}, {"４×（１＋２", false, false}, // six characters in 16
-                                                                           // bytes
+        {"3*8*1*1", false, true},
+        {"  3*8*1 \r\n", false, false},
+        {"", true, true},
+        {"\n\n24\n\n\n\n\n", false, false},
+        // Characters count, not bytes: six characters in 16 bytes are too few.
+        {"４×（１＋２", false, false},
         {"４×（１＋２）＋３", false, true},
     };
     for (const Case& c : kCases) {
@@ -66,13 +69,11 @@ TEST(OnMainSubmit, NormalModeAsksForTheEffectOfTheVerdictAndStoresNothing) {
         const char* szAnswer;
         SoundEffect effect;
     };
-    const std::string strTooMany(31 * 10, 'x');
+    const std::string strTooMany = Lines(31, "3*8*1*1");
     const Case kCases[] = {
         {"8/(3-8/3)", SoundEffect::Correct},
         {"8*3-8/3", SoundEffect::Incorrect},
-        {"3*8\n3*8\n3*8\n3*8\n3*8\n3*8\n3*8\n3*8\n3*8\n3*8\n3*8\n3*8\n3*8\n3*8\n3*8\n3*8\n3*8\n"
-         "3*8\n3*8\n3*8\n3*8\n3*8\n3*8\n3*8\n3*8\n3*8\n3*8\n3*8\n3*8\n3*8\n3*8",
-         SoundEffect::Abnormal},
+        {strTooMany.c_str(), SoundEffect::Abnormal},
     };
     for (const Case& c : kCases) {
         CMainLogic logic = MakeLogic({PM::Normal, 1, "3 3 8 8", c.szAnswer});
@@ -136,9 +137,7 @@ TEST(OnMainSubmit, AStrictRunLocksTheQuestionAndAsksToFinishWhenAllAreAnswered) 
 
 // Too many answers judge nothing, so the question must stay open and uncounted.
 TEST(OnMainSubmit, AnAbnormalSubmissionInARunLeavesTheQuestionOpen) {
-    std::string strAnswer;
-    for (int i = 0; i < 31; ++i)
-        strAnswer += "8/(3-8/3)\r\n";
+    const std::string strAnswer = Lines(31, "8/(3-8/3)\r");
     CMainLogic logic = MakeRun(PM::WorldCup, strAnswer.c_str());
     const SubmitOutcome outcome = logic.OnMainSubmit();
     EXPECT_TRUE(outcome.bSubmitted);

@@ -41,3 +41,11 @@ inline CMainLogic MakeLogic(const LogicSetup& setup) {
     }
     return logic;
 }
+
+// nCount times strLine, each ended by a line feed.
+inline std::string Lines(int nCount, const std::string& strLine) {
+    std::string strText;
+    for (int i = 0; i < nCount; ++i)
+        strText += strLine + "\n";
+    return strText;
+}
