@@ -1,8 +1,14 @@
 #include "tests/play/playlogictesting.h"
 
+#include "core/registrystore.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
+
+// The program's registry store fits the rule state as it is.
+template void CRuleState::Load<CRegistryStore>(const CRegistryStore&);
+template bool CRuleState::Save<CRegistryStore>(CRegistryStore&) const;
 
 namespace {
 
