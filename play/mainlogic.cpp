@@ -100,6 +100,11 @@ std::string CMainLogic::GetQuestionKey() const {
     return FormatQuestionText(uaQ);
 }
 
+bool CMainLogic::IsRunQuestionShown() const {
+    return IsRunMode(m_mode) && m_run.HasCurrent() &&
+           GetQuestionKey() == m_run.m_saQuestions[static_cast<size_t>(m_run.m_nIndex)];
+}
+
 std::string CMainLogic::GetAnswerPrompt() const {
     return CComments(GetContext()).GetAnswerPrompt(m_input);
 }
@@ -120,8 +125,7 @@ std::string CMainLogic::GetComments(bool bRecordResult) {
     const Verdict verdict = ComposeComments(bRecordResult);
     if (verdict.nClass == kVerdictNone) return verdict.strText;
     m_nLastVerdictClass = verdict.nClass;
-    if (bRecordResult && IsRunMode(m_mode) && m_run.HasCurrent() &&
-        verdict.nStatus != kStatusNotAnswered)
+    if (bRecordResult && IsRunQuestionShown() && verdict.nStatus != kStatusNotAnswered)
         m_run.m_uaAStatus[static_cast<size_t>(m_run.m_nIndex)] = verdict.nStatus;
     return verdict.strText;
 }
@@ -133,9 +137,10 @@ SubmitOutcome CMainLogic::OnMainSubmit() {
     const bool bResubmission =
         m_mode == PlayMode::Training && m_run.GetCurrentStatus() != kStatusNotAnswered;
     outcome.strComments = GetComments(true);
-    // An abnormal input (too many answers) is no answer: a run records nothing for it, so
-    // the question stays open and the answered count stays true.
-    if (!IsRunMode(m_mode) || !m_run.HasCurrent() || m_nLastVerdictClass == kVerdictAbnormal) {
+    // An abnormal input (too many answers) is no answer, and a question the player typed
+    // over the run's own in training is not the run's: the run records nothing for them, so
+    // its question stays open and the answered count stays true.
+    if (!IsRunQuestionShown() || m_nLastVerdictClass == kVerdictAbnormal) {
         outcome.effect = EffectOfClass(m_nLastVerdictClass);
         return outcome;
     }

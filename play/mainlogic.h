@@ -108,7 +108,8 @@ public:
     std::string GetSolutionListText() const;
 
     // The judgment of the current input; with bRecordResult, a run records it for its
-    // current question. Empty when Submit would not be possible (and then nothing changes).
+    // current question when the value boxes still hold that question. Empty when Submit would not
+    // be possible (and then nothing changes).
     std::string GetComments(bool bRecordResult);
     int GetLastVerdictClass() const { return m_nLastVerdictClass; }
 
@@ -140,6 +141,8 @@ private:
     enum class Generated { None, Prompt, SolutionList, Judgment };
 
     CommentContext GetContext() const;
+    // The value boxes hold the current question of a run.
+    bool IsRunQuestionShown() const;
     std::string Text(std::uint32_t nId, const std::string& strParam1 = {}) const;
     // Steps of GetComments that decide the text, changing nothing.
     Verdict ComposeComments(bool bRecordResult) const;

@@ -132,13 +132,14 @@ TEST(OnMainSubmit, AStrictRunLocksTheQuestionAndAsksToFinishWhenAllAreAnswered) 
     EXPECT_FALSE(logic.OnMainSubmit().bSubmitted);
     EXPECT_EQ(logic.Run().m_nAnsweredCount, 1);
 
-    for (const int nIndex : {0, 2}) {
-        logic.Run().SetCurrent(nIndex);
-        logic.SetInput({{"1", "1", "1", "1"}, "", true});
-        outcome = logic.OnMainSubmit();
-    }
+    logic.Run().SetCurrent(0);
+    logic.SetInput({{"1", "1", "1", "1"}, "", true});
+    EXPECT_FALSE(logic.OnMainSubmit().bAskToFinish);
+    logic.Run().SetCurrent(2);
+    logic.SetInput({{"4", "3", "2", "1"}, "1+2+3+4", false});
+    outcome = logic.OnMainSubmit();
     EXPECT_TRUE(outcome.bAskToFinish);
-    EXPECT_EQ(logic.Run().m_uaAStatus, (std::vector<unsigned>{1, 1, 1}));
+    EXPECT_EQ(logic.Run().m_uaAStatus, (std::vector<unsigned>{1, 1, 2}));
 }
 
 // Too many answers judge nothing, so the question must stay open and uncounted.
@@ -152,6 +153,17 @@ TEST(OnMainSubmit, AnAbnormalSubmissionInARunLeavesTheQuestionOpen) {
     EXPECT_EQ(logic.Run().m_nAnsweredCount, 0);
     EXPECT_EQ(logic.Run().m_saAnswers[1], "");
     EXPECT_TRUE(logic.CanSubmit());
+}
+
+TEST(OnMainSubmit, AQuestionOfThePlayersOwnInATrainingIsNotRecorded) {
+    CMainLogic logic = MakeRun(PM::Training, "4*(1+2+3)");
+    logic.SetInput({{"1", "2", "3", "4"}, "4*(1+2+3)", false});
+    const SubmitOutcome outcome = logic.OnMainSubmit();
+    EXPECT_EQ(outcome.strComments, "Bingo!");
+    EXPECT_EQ(outcome.effect, SoundEffect::Correct);
+    EXPECT_EQ(logic.Run().CountNotAnswered(), 3);
+    EXPECT_EQ(logic.Run().m_nAnsweredCount, 0);
+    EXPECT_EQ(logic.GetControlState({}).picture, VerdictPicture::Hidden);
 }
 
 TEST(GetCaption, NamesTheModeLevelPositionAndCounts) {
