@@ -30,6 +30,12 @@ InterfaceCharset GetInterfaceCharset() {
 CEngineSettingsScope::CEngineSettingsScope()
     : m_bStandardRule(g_bStandardRule), m_nMaxValue(g_nMaxValue), m_charset(g_charset) {}
 
+CEngineSettingsScope::CEngineSettingsScope(unsigned nMaxValue, InterfaceCharset charset)
+    : CEngineSettingsScope() {
+    SetMaxValue(nMaxValue);
+    SetInterfaceCharset(charset);
+}
+
 CEngineSettingsScope::~CEngineSettingsScope() {
     g_bStandardRule = m_bStandardRule;
     g_nMaxValue = m_nMaxValue;

@@ -22,6 +22,9 @@ InterfaceCharset GetInterfaceCharset();
 class CEngineSettingsScope {
 public:
     CEngineSettingsScope();
+    // Also sets the value range and character set for the scope (a judgment made with its
+    // own settings, whatever the engine held before).
+    CEngineSettingsScope(unsigned nMaxValue, InterfaceCharset charset);
     ~CEngineSettingsScope();
     CEngineSettingsScope(const CEngineSettingsScope&) = delete;
     CEngineSettingsScope& operator=(const CEngineSettingsScope&) = delete;
