@@ -3,10 +3,13 @@
 #include "core/application.h"
 #include "core/configfile.h"
 #include "core/localizedtext.h"
+#include "core/services.h"
 #include "media/help.h"
 #include "media/helpviewerdialog.h"
 #include "media/kvmessagebox.h"
 #include "media/kvmessageboxdialog.h"
+#include "media/musicplayer.h"
+#include "media/sdlsoundplayer.h"
 #include "play/plainmaindialog.h"
 #include "play/programicon.h"
 
@@ -30,7 +33,14 @@ int RunDesktopProgram(QApplication& qtApp) {
     };
     hooks.fnRunMainWindow = [&qtApp, &app] {
         LoadMakerSite(app.m_strBaseConfigPath);
-        CPlainMainDialog window;
+        // No audio device: the program plays silently.
+        std::unique_ptr<ISoundPlayer> pSound = CSdlSoundPlayer::Open();
+        CServices services;
+        services.pSound = pSound.get();
+        CMusicPlayer music(services, CMusicPaths{app.m_strAppFolder, app.m_strMusicPath,
+                                                 app.m_strDefaultMusicPath});
+        music.LoadSettings();
+        CPlainMainDialog window(nullptr, &music);
         QObject::connect(&window, &CPlainMainDialog::Closed, &qtApp, &QCoreApplication::quit,
                          Qt::QueuedConnection);
         window.show();

@@ -3,8 +3,11 @@
 #include "core/application.h"
 #include "core/language.h"
 #include "core/localizedtext.h"
+#include "core/stringids.h"
+#include "media/backgroundmusicdialog.h"
 #include "media/help.h"
 #include "media/hyperlink.h"
+#include "media/musicplayer.h"
 #include "play/aboutdialog.h"
 #include "play/programicon.h"
 
@@ -28,7 +31,8 @@ constexpr int kReleaseNoteDelayMs = 100;
 
 } // namespace
 
-CPlainMainDialog::CPlainMainDialog(QWidget* pParent) : QMainWindow(pParent) {
+CPlainMainDialog::CPlainMainDialog(QWidget* pParent, CMusicPlayer* pMusic, IFileChooser* pFiles)
+    : QMainWindow(pParent), m_pMusic(pMusic), m_pFiles(pFiles) {
     setWindowIcon(GetProgramIcon());
 
     m_pToolsMenu = menuBar()->addMenu(QString());
@@ -43,6 +47,8 @@ CPlainMainDialog::CPlainMainDialog(QWidget* pParent) : QMainWindow(pParent) {
         connect(pAction, &QAction::triggered, this, [this, n] { OnSelectLanguage(n); });
         m_apLanguages[static_cast<size_t>(n)] = pAction;
     }
+
+    if (m_pMusic) AddMusicMenu();
 
     m_pHelpMenu = menuBar()->addMenu(QString());
     m_pHelpAction = m_pHelpMenu->addAction(QString());
@@ -95,6 +101,25 @@ CPlainMainDialog::CPlainMainDialog(QWidget* pParent) : QMainWindow(pParent) {
         }
     }
     Relabel();
+    if (m_pMusic) m_pMusic->ApplyContextMusic();
+}
+
+void CPlainMainDialog::AddMusicMenu() {
+    m_pMusicMenu = menuBar()->addMenu(QString());
+    m_pMusicOnAction = m_pMusicMenu->addAction(QString());
+    m_pMusicOnAction->setCheckable(true);
+    connect(m_pMusicOnAction, &QAction::triggered, this, [this] {
+        m_pMusic->ToggleMusic();
+        m_pMusicOnAction->setChecked(m_pMusic->Settings().m_bMusicOn);
+    });
+    m_pBackgroundMusicAction = m_pMusicMenu->addAction(QString());
+    connect(m_pBackgroundMusicAction, &QAction::triggered, this, [this] {
+        m_pMusic->RunBackgroundMusicCommand([this] {
+            CBackgroundMusicDialog dialog(*m_pMusic, m_pFiles, this);
+            dialog.exec();
+        });
+        m_pMusicOnAction->setChecked(m_pMusic->Settings().m_bMusicOn);
+    });
 }
 
 CPlainMainDialog::~CPlainMainDialog() {
@@ -121,6 +146,12 @@ void CPlainMainDialog::Relabel() {
     m_pToolsMenu->setTitle(LocalizedText(kIdMenuTools));
     m_pHelpMenu->setTitle(LocalizedText(kIdMenuHelp));
     m_pHelpAction->setText(LocalizedText(kIdMenuHelpF1));
+    if (m_pMusicMenu) {
+        m_pMusicMenu->setTitle(LocalizedText(IDS_MENU_MUSIC_M));
+        m_pMusicOnAction->setText(LocalizedText(IDS_MENU_MUSIC_ON_O));
+        m_pMusicOnAction->setChecked(m_pMusic->Settings().m_bMusicOn);
+        m_pBackgroundMusicAction->setText(LocalizedText(IDS_MENU_MUSIC_BACKGROUND_MUSIC_B));
+    }
     m_pAboutAction->setText(LocalizedText(kIdMenuAbout));
     const std::uint32_t nLanguage = GetLanguageId();
     const std::uint32_t naIds[] = {kLanguageEnglish, kLanguageSimplifiedChinese,
@@ -160,6 +191,17 @@ void CPlainMainDialog::showEvent(QShowEvent* pEvent) {
         const QString strBuildDate = pApp->m_strBuildDate;
         QTimer::singleShot(kReleaseNoteDelayMs, this,
                            [strBuildDate] { ShowReleaseNoteOnce(strBuildDate); });
+    }
+}
+
+void CPlainMainDialog::changeEvent(QEvent* pEvent) {
+    QMainWindow::changeEvent(pEvent);
+    // The music rests while the player works in another window.
+    if (m_pMusic && pEvent->type() == QEvent::ActivationChange) {
+        if (isActiveWindow())
+            m_pMusic->OnFocusGained();
+        else
+            m_pMusic->OnFocusLost();
     }
 }
 
