@@ -4,20 +4,17 @@
 #include "core/configfile.h"
 #include "core/localizedtext.h"
 #include "core/services.h"
+#include "core/stringids.h"
 #include "media/help.h"
 #include "media/helpviewerdialog.h"
-#include "media/kvmessagebox.h"
 #include "media/kvmessageboxdialog.h"
+#include "media/kvmessageboxlogic.h"
 #include "media/musicplayer.h"
 #include "media/sdlsoundplayer.h"
 #include "play/plainmaindialog.h"
 #include "play/programicon.h"
 
 #include <QApplication>
-
-namespace {
-constexpr unsigned kIdCannotWriteFile = 100011;
-} // namespace
 
 int RunDesktopProgram(QApplication& qtApp) {
     qtApp.setWindowIcon(GetProgramIcon());
@@ -55,8 +52,8 @@ int RunDesktopProgram(QApplication& qtApp) {
 void InstallDesktopHooks() {
     SetHelpViewerHook(&CHelpViewerDialog::ShowTopicPage);
     CConfigFile::SetWriteErrorHook([](const QString& strPath) {
-        ShowKVMessageBox(LocalizedText(kIdCannotWriteFile, strPath), QString(),
-                         KV_MB_OK | KV_MB_ICONEXCLAMATION);
+        ShowKVMessageBox(LocalizedText(IDS_ERROR_FILE_CAN_NOT_WRITE_FILE_CHECK_FP, strPath),
+                         QString(), KV_MB_OK | KV_MB_ICONEXCLAMATION);
     });
 }
 

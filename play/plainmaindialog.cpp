@@ -21,11 +21,6 @@
 
 namespace {
 
-constexpr unsigned kIdMenuTools = 30009;
-constexpr unsigned kIdMenuHelp = 30025;
-constexpr unsigned kIdMenuHelpF1 = 30019;
-constexpr unsigned kIdMenuAbout = 30052;
-
 // The release notes wait until the window has settled.
 constexpr int kReleaseNoteDelayMs = 100;
 
@@ -143,16 +138,16 @@ void CPlainMainDialog::OnSelectLanguage(int nIndex) {
 void CPlainMainDialog::Relabel() {
     if (CApplication* pApp = CApplication::Get()) pApp->RefreshNames();
     const QString strProduct = QString::fromStdString(GetProductName());
-    m_pToolsMenu->setTitle(LocalizedText(kIdMenuTools));
-    m_pHelpMenu->setTitle(LocalizedText(kIdMenuHelp));
-    m_pHelpAction->setText(LocalizedText(kIdMenuHelpF1));
+    m_pToolsMenu->setTitle(LocalizedText(IDS_MENU_TOOLS_T));
+    m_pHelpMenu->setTitle(LocalizedText(IDS_MENU_HELP_H));
+    m_pHelpAction->setText(LocalizedText(IDS_MENU_HELP_H_F1));
     if (m_pMusicMenu) {
         m_pMusicMenu->setTitle(LocalizedText(IDS_MENU_MUSIC_M));
         m_pMusicOnAction->setText(LocalizedText(IDS_MENU_MUSIC_ON_O));
         m_pMusicOnAction->setChecked(m_pMusic->Settings().m_bMusicOn);
         m_pBackgroundMusicAction->setText(LocalizedText(IDS_MENU_MUSIC_BACKGROUND_MUSIC_B));
     }
-    m_pAboutAction->setText(LocalizedText(kIdMenuAbout));
+    m_pAboutAction->setText(LocalizedText(IDS_MENU_HELP_ABOUT_A));
     const std::uint32_t nLanguage = GetLanguageId();
     const std::uint32_t naIds[] = {kLanguageEnglish, kLanguageSimplifiedChinese,
                                    kLanguageTraditionalChinese};
