@@ -15,6 +15,13 @@ namespace {
 
 const QString kData = QStringLiteral(TETRALYX_DATA_FOLDER);
 
+// The silent driver that still runs in real time, whatever the machine's sound set-up.
+class DummyAudioDriver : public ::testing::Environment {
+public:
+    void SetUp() override { qputenv("SDL_AUDIODRIVER", "dummy"); }
+};
+const auto* const g_pDummyAudio = ::testing::AddGlobalTestEnvironment(new DummyAudioDriver);
+
 // Runs the event loop until fnDone holds or nMs pass; true when it held.
 bool WaitFor(const std::function<bool()>& fnDone, int nMs) {
     QDeadlineTimer deadline(nMs);
@@ -149,14 +156,13 @@ TEST(SdlSoundPlayer, BrokenFilesPlayNothingAndNeverLoop) {
 }
 
 TEST(SdlSoundPlayer, WithoutAnAudioDeviceTheProgramPlaysSilently) {
-    const QByteArray baOld = qgetenv("SDL_AUDIODRIVER");
     qputenv("SDL_AUDIODRIVER", "no-such-driver");
     std::unique_ptr<ISoundPlayer> pPlayer = CSdlSoundPlayer::Open();
     ASSERT_NE(pPlayer, nullptr);
     EXPECT_EQ(dynamic_cast<CSdlSoundPlayer*>(pPlayer.get()), nullptr);
     EXPECT_FALSE(pPlayer->PlayWave(kData + "/sounds/correct.wav", false));
     EXPECT_FALSE(pPlayer->PlayMusic(kData + "/music/general.mid"));
-    qputenv("SDL_AUDIODRIVER", baOld);
+    qputenv("SDL_AUDIODRIVER", "dummy");
 }
 
 } // namespace
