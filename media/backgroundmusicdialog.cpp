@@ -26,8 +26,9 @@ const QString kLastFolderName = QStringLiteral("Last Music Directory");
 } // namespace
 
 CBackgroundMusicDialog::CBackgroundMusicDialog(CMusicPlayer& player, IFileChooser* pFiles,
-                                               QWidget* pParent)
-    : QDialog(pParent), m_player(player), m_pFiles(pFiles), m_logic(player.Paths()) {
+                                               CRegistryStore* pRegistry, QWidget* pParent)
+    : QDialog(pParent), m_player(player), m_pFiles(pFiles), m_pRegistry(pRegistry),
+      m_logic(player.Paths(), player.GetMessages()) {
     setWindowTitle(LocalizedText(IDS_DIALOG_MUSIC_TITLE));
 
     m_pMusicOn = new QCheckBox(LocalizedText(IDS_DIALOG_MUSIC_ENABLE_BACKGROUND_MUSIC_E), this);
@@ -124,15 +125,17 @@ void CBackgroundMusicDialog::UpdateControlState() {
 void CBackgroundMusicDialog::OnBrowse(int nRow) {
     if (!m_pFiles) return;
     QLineEdit* pPath = m_apRows[static_cast<size_t>(nRow)].pPath;
-    const QString strStart = CBackgroundMusicLogic::GetBrowseStart(
-        pPath->text(), CRegistryStore::ReadText(kLastFolderKey, kLastFolderName, QString()));
+    const QString strLast =
+        m_pRegistry ? m_pRegistry->ReadText(kLastFolderKey, kLastFolderName, QString()) : QString();
+    const QString strStart = CBackgroundMusicLogic::GetBrowseStart(pPath->text(), strLast);
     const QString strChosen =
         m_pFiles->ChooseOpenFile(LocalizedText(IDS_DIALOG_MUSIC_TITLE), strStart,
                                  ToQtFileFilter(LocalizedText(IDS_DIALOG_MUSIC_FILE_TYPE_SOUND)));
     if (strChosen.isEmpty()) return;
     pPath->setText(strChosen);
-    CRegistryStore::WriteText(kLastFolderKey, kLastFolderName,
-                              CBackgroundMusicLogic::GetFolderToRemember(strChosen));
+    if (m_pRegistry)
+        m_pRegistry->WriteText(kLastFolderKey, kLastFolderName,
+                               CBackgroundMusicLogic::GetFolderToRemember(strChosen));
 }
 
 void CBackgroundMusicDialog::OnPreview(int nRow) {

@@ -9,6 +9,7 @@
 #include <array>
 
 class CMusicPlayer;
+class CRegistryStore;
 class IFileChooser;
 class QCheckBox;
 class QGroupBox;
@@ -19,9 +20,10 @@ class QToolButton;
 class CBackgroundMusicDialog : public QDialog {
     Q_OBJECT
 public:
-    // Previews play through player; pFiles answers Browse (no browsing without it). After OK
-    // the player's record is reloaded from music.ini.
-    CBackgroundMusicDialog(CMusicPlayer& player, IFileChooser* pFiles, QWidget* pParent = nullptr);
+    // Previews play through player; pFiles answers Browse (no browsing without it); pRegistry
+    // keeps the folder browsing starts in. After OK the player's record is reloaded.
+    CBackgroundMusicDialog(CMusicPlayer& player, IFileChooser* pFiles, CRegistryStore* pRegistry,
+                           QWidget* pParent = nullptr);
 
     void accept() override;
 
@@ -54,6 +56,7 @@ private:
 
     CMusicPlayer& m_player;
     IFileChooser* m_pFiles = nullptr;
+    CRegistryStore* m_pRegistry = nullptr;
     CBackgroundMusicLogic m_logic;
     QCheckBox* m_pMusicOn = nullptr;
     QGroupBox* m_pGroup = nullptr;

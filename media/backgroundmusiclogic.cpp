@@ -65,5 +65,5 @@ bool CBackgroundMusicLogic::Preview(const QString& strBoxPath, CMusicPlayer& pla
 bool CBackgroundMusicLogic::Accept() {
     for (CMusicSlot& slot : m_settings.m_aSlots)
         slot.m_strPath = slot.m_strPath.trimmed();
-    return SaveMusicSettings(m_settings, m_paths);
+    return SaveMusicSettings(m_settings, m_paths, m_pMessages);
 }

@@ -9,6 +9,7 @@
 #include <array>
 
 class CMusicPlayer;
+class IMessagePresenter;
 
 struct CMusicRowState {
     bool bCheckEnabled = false;
@@ -23,7 +24,9 @@ struct CMusicDialogState {
 
 class CBackgroundMusicLogic {
 public:
-    explicit CBackgroundMusicLogic(CMusicPaths paths) : m_paths(std::move(paths)) {}
+    // pMessages tells the player when music.ini cannot be written.
+    explicit CBackgroundMusicLogic(CMusicPaths paths, IMessagePresenter* pMessages = nullptr)
+        : m_paths(std::move(paths)), m_pMessages(pMessages) {}
 
     // The working copy, read from music.ini when the dialog opens.
     void Load() { LoadMusicSettings(m_settings, m_paths, false); }
@@ -55,5 +58,6 @@ public:
 
 private:
     CMusicPaths m_paths;
+    IMessagePresenter* m_pMessages = nullptr;
     CMusicSettings m_settings;
 };

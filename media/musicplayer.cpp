@@ -30,7 +30,8 @@ QString TrimmedPath(const QString& strPath) {
 CMusicPlayer::CMusicPlayer(const CServices& services, CMusicPaths paths,
                            std::function<MusicContext()> fnContext)
     : m_pSound(services.pSound), m_pClock(services.pClock), m_pDesktop(services.pDesktop),
-      m_paths(std::move(paths)), m_fnContext(std::move(fnContext)) {
+      m_pMessages(services.pMessages), m_paths(std::move(paths)),
+      m_fnContext(std::move(fnContext)) {
     if (!m_pSound) {
         m_pSilent = std::make_unique<CSilentSoundPlayer>();
         m_pSound = m_pSilent.get();

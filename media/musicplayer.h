@@ -15,13 +15,14 @@
 class IClock;
 class IClockTimer;
 class IDesktopOpener;
+class IMessagePresenter;
 class ISoundPlayer;
 struct CServices;
 
 class CMusicPlayer {
 public:
-    // Uses pSound, pClock and pDesktop of the bundle; a missing sound player means silence.
-    // fnContext tells the current play situation (the general slot when empty).
+    // Uses pSound, pClock, pDesktop and pMessages of the bundle; a missing sound player means
+    // silence. fnContext tells the current play situation (the general slot when empty).
     CMusicPlayer(const CServices& services, CMusicPaths paths,
                  std::function<MusicContext()> fnContext = {});
     ~CMusicPlayer();
@@ -32,7 +33,8 @@ public:
     const CMusicSettings& Settings() const { return m_settings; }
     const CMusicPaths& Paths() const { return m_paths; }
     void LoadSettings() { LoadMusicSettings(m_settings, m_paths, false); }
-    bool SaveSettings() { return SaveMusicSettings(m_settings, m_paths); }
+    bool SaveSettings() { return SaveMusicSettings(m_settings, m_paths, m_pMessages); }
+    IMessagePresenter* GetMessages() const { return m_pMessages; }
 
     // Plays a wave on the one effect channel; an empty or missing file plays nothing.
     void PlaySoundEffect(const QString& strPath, bool bLoop, bool bSilenceFirst);
@@ -78,6 +80,7 @@ private:
     ISoundPlayer* m_pSound = nullptr;
     IClock* m_pClock = nullptr;
     IDesktopOpener* m_pDesktop = nullptr;
+    IMessagePresenter* m_pMessages = nullptr;
     std::unique_ptr<ISoundPlayer> m_pSilent; // stands in when the bundle has no sound player
     CMusicPaths m_paths;
     std::function<MusicContext()> m_fnContext;

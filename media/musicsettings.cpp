@@ -99,7 +99,8 @@ void LoadMusicSettings(CMusicSettings& settings, const CMusicPaths& paths, bool 
     settings = loaded;
 }
 
-bool SaveMusicSettings(const CMusicSettings& settings, const CMusicPaths& paths) {
+bool SaveMusicSettings(const CMusicSettings& settings, const CMusicPaths& paths,
+                       IMessagePresenter* pMessages) {
     // Load first, so that comments and keys of other versions survive the rewrite.
     CConfigFile file;
     file.Load(paths.m_strMusicIni);
@@ -114,5 +115,5 @@ bool SaveMusicSettings(const CMusicSettings& settings, const CMusicPaths& paths)
     for (size_t n = 0; n < kaEffectKeys.size(); ++n)
         file.WriteString(kSoundSection, QString::fromLatin1(kaEffectKeys[n]),
                          ToStoredMusicPath(settings.m_saEffects[n], paths.m_strAppFolder));
-    return file.Save(paths.m_strMusicIni);
+    return file.Save(paths.m_strMusicIni, pMessages);
 }

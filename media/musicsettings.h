@@ -7,6 +7,8 @@
 
 #include <array>
 
+class IMessagePresenter;
+
 // The slots in file order; also the play situations that choose them.
 enum class MusicContext {
     General,
@@ -58,8 +60,10 @@ struct CMusicPaths {
 
 // Reads defaultmusic.ini when bFromDefaults, else music.ini; missing keys take their defaults.
 void LoadMusicSettings(CMusicSettings& settings, const CMusicPaths& paths, bool bFromDefaults);
-// Writes music.ini (never the defaults). False when the file cannot be written.
-bool SaveMusicSettings(const CMusicSettings& settings, const CMusicPaths& paths);
+// Writes music.ini (never the defaults). False when the file cannot be written; pMessages (when
+// given) then tells the player which file it was.
+bool SaveMusicSettings(const CMusicSettings& settings, const CMusicPaths& paths,
+                       IMessagePresenter* pMessages = nullptr);
 
 // The stored form of a path and back.
 QString ToStoredMusicPath(const QString& strPath, const QString& strAppFolder);

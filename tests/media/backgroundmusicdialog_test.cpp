@@ -23,6 +23,7 @@ private:
     std::unique_ptr<FakeServices> m_pFakes;
     std::unique_ptr<FakeSoundPlayer> m_pSound;
     std::unique_ptr<CMusicPlayer> m_pPlayer;
+    std::unique_ptr<CRegistryStore> m_pRegistry;
     CMusicPaths m_paths;
 
     QString File(const QString& strName) {
@@ -36,7 +37,8 @@ private slots:
         m_pFolders = std::make_unique<CTestFolders>();
         m_pFakes = std::make_unique<FakeServices>();
         m_pSound = std::make_unique<FakeSoundPlayer>();
-        CRegistryStore::SetBaseKey(m_pFolders->Home() + "/registry.ini", "software\\test");
+        m_pRegistry = std::make_unique<CRegistryStore>(m_pFolders->Home() + "/registry.ini",
+                                                       "software\\test");
         m_paths = {m_pFolders->Scratch(), m_pFolders->Home() + "/music.ini",
                    m_pFolders->Scratch() + "/config/defaultmusic.ini"};
         CServices services = m_pFakes->Services();
@@ -45,7 +47,7 @@ private slots:
     }
     void cleanup() {
         m_pPlayer.reset();
-        CRegistryStore::SetBaseKey(QString(), QString());
+        m_pRegistry.reset();
         m_pFolders.reset();
     }
 
@@ -54,7 +56,7 @@ private slots:
         QVERIFY(CTestFolders::WriteFile(
             m_paths.m_strMusicIni, "[Music]\r\nEnable Training Music = false\r\n"
                                    "General Background Music Path = %%root_path%%/calm.mid\r\n"));
-        CBackgroundMusicDialog dialog(*m_pPlayer, &m_pFakes->files);
+        CBackgroundMusicDialog dialog(*m_pPlayer, &m_pFakes->files, m_pRegistry.get());
         dialog.show();
         QCOMPARE(dialog.GetRowPath(0)->text(), strTrack);
         QVERIFY(dialog.GetRowPreview(0)->isVisible());
@@ -85,13 +87,13 @@ private slots:
     }
 
     void browseStartsWhereItShouldAndRemembers() {
-        CRegistryStore::WriteText("Music\\File", "Last Music Directory", "/remembered");
-        CBackgroundMusicDialog dialog(*m_pPlayer, &m_pFakes->files);
+        m_pRegistry->WriteText("Music\\File", "Last Music Directory", "/remembered");
+        CBackgroundMusicDialog dialog(*m_pPlayer, &m_pFakes->files, m_pRegistry.get());
         const QString strChosen = File("songs/battle.mid");
         m_pFakes->files.m_strOpenAnswer = strChosen;
         QTest::mouseClick(dialog.GetRowBrowse(3), Qt::LeftButton);
         QCOMPARE(dialog.GetRowPath(3)->text(), strChosen);
-        QCOMPARE(CRegistryStore::ReadText("Music\\File", "Last Music Directory", ""),
+        QCOMPARE(m_pRegistry->ReadText("Music\\File", "Last Music Directory", ""),
                  m_pFolders->Scratch() + "/songs");
         QTest::mouseClick(dialog.GetRowBrowse(3), Qt::LeftButton); // from the box's folder
         m_pFakes->files.m_strOpenAnswer.clear();
@@ -107,13 +109,13 @@ private slots:
             CTestFolders::WriteFile(m_paths.m_strDefaultMusicIni,
                                     "[Music]\r\nWC Wizard Music Path = %%root_path%%/w.mid\r\n"));
         {
-            CBackgroundMusicDialog dialog(*m_pPlayer, &m_pFakes->files);
+            CBackgroundMusicDialog dialog(*m_pPlayer, &m_pFakes->files, m_pRegistry.get());
             QVERIFY(dialog.GetResetButton()->isEnabled());
             dialog.GetRowPath(0)->setText("/typed.mid");
             dialog.reject();
             QVERIFY(!QFile::exists(m_paths.m_strMusicIni));
         }
-        CBackgroundMusicDialog dialog(*m_pPlayer, &m_pFakes->files);
+        CBackgroundMusicDialog dialog(*m_pPlayer, &m_pFakes->files, m_pRegistry.get());
         dialog.GetRowPath(0)->setText("/typed.mid");
         QTest::mouseClick(dialog.GetResetButton(), Qt::LeftButton);
         QCOMPARE(dialog.GetRowPath(0)->text(), QString());

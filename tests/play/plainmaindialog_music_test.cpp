@@ -1,5 +1,7 @@
 // The Music menu of the plain main window: the general track at start, the master switch and
 // the Background Music dialog around a paused track.
+#include "core/application.h"
+#include "core/language.h"
 #include "media/backgroundmusicdialog.h"
 #include "media/musicplayer.h"
 #include "play/plainmaindialog.h"
@@ -23,6 +25,11 @@ private slots:
         FakeSoundPlayer sound;
         CServices services = fakes.Services();
         services.pSound = &sound;
+        QVERIFY(
+            CTestFolders::WriteFile(folders.Scratch() + "/config/defaultmusic.ini", "[Music]\r\n"));
+        SetLanguageId(kLanguageEnglish);
+        CApplication app(services);
+        QCOMPARE(app.Configure(folders.Scratch(), folders.Home()), CApplication::ConfigResult::Ok);
         const QString strTrack = folders.Scratch() + "/general.mid";
         QVERIFY(CTestFolders::WriteFile(strTrack, "x"));
         QVERIFY(CTestFolders::WriteFile(
@@ -32,7 +39,7 @@ private slots:
                                                   folders.Scratch() + "/defaultmusic.ini"});
         player.LoadSettings();
 
-        CPlainMainDialog window(nullptr, &player, &fakes.files);
+        CPlainMainDialog window(app, nullptr, &player);
         QStringList saTitles;
         for (QAction* pAction : window.menuBar()->actions())
             saTitles.append(pAction->text());
