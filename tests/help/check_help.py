@@ -21,7 +21,7 @@ TOPIC_PAGES = [
     "userguide/3_rules.htm", "userguide/4_pis.htm", "userguide/5_dl.htm",
     "userguide/6_checksolutions.htm", "userguide/7_games.htm", "userguide/8_collections.htm",
     "userguide/9_cards.htm", "userguide/10_master.htm", "userguide/a1_irrelevant.htm",
-    "userguide/a2_accelkey.htm",
+    "userguide/a2_accelkey.htm", "userguide/11_music.htm",
 ]
 LANGUAGES = {"english": "en", "gb2312": "zh-Hans", "big5": "zh-Hant"}
 
