@@ -56,10 +56,8 @@ CApplication::~CApplication() {
     if (m_pInstanceLock) m_pInstanceLock->Unlock();
 }
 
-void CApplication::ShowNotice(std::uint32_t nTextId, const QString& strParam) {
-    if (m_services.pMessages)
-        m_services.pMessages->ShowMessage(LocalizedText(nTextId, strParam), QString(),
-                                          KV_MB_OK | KV_MB_ICONEXCLAMATION);
+void CApplication::ShowNotice(const MessageRequest& request) {
+    if (m_services.pMessages) m_services.pMessages->Present(request);
 }
 
 int CApplication::Run(const CStartupHooks& hooks) {
@@ -82,11 +80,13 @@ int CApplication::Run(const QString& strAppFolder, const QString& strUserFolder,
     m_bDebugLog = false;
 
     if (IsWorldCupRunningElsewhere()) {
-        if (m_services.pMessages)
-            m_services.pMessages->ShowMessage(
-                LocalizedText(IDS_DIALOG_MAIN_PROMPT_DENY_START_DURING_WORLD_CUP, m_strProductName),
-                LocalizedText(IDS_DIALOG_MAIN_PROMPT_DENY_NEW_CAPTION),
-                KV_MB_OK | KV_MB_ICONEXCLAMATION);
+        MessageRequest request;
+        request.strMessage =
+            LocalizedText(IDS_DIALOG_MAIN_PROMPT_DENY_START_DURING_WORLD_CUP, m_strProductName);
+        request.strCaption = LocalizedText(IDS_DIALOG_MAIN_PROMPT_DENY_NEW_CAPTION);
+        request.nStyle = KV_MB_OK | KV_MB_ICONEXCLAMATION;
+        request.bOfferHelp = false; // the program ends after the box
+        ShowNotice(request);
         return kExitWorldCupRunning;
     }
 
@@ -123,13 +123,11 @@ CApplication::ConfigResult CApplication::Configure(const QString& strAppFolder,
     if (!QFileInfo(m_strDefaultMusicPath).isFile()) {
         // The program ends after this box, so it offers no help that would open a window
         // the box blocks and the end takes away.
-        if (m_services.pMessages) {
-            MessageRequest request;
-            request.strMessage = LocalizedText(IDS_ERROR_INSTALLATION_PACK_DESTROYED);
-            request.nStyle = KV_MB_OK | KV_MB_ICONEXCLAMATION;
-            request.bOfferHelp = false;
-            m_services.pMessages->Present(request);
-        }
+        MessageRequest request;
+        request.strMessage = LocalizedText(IDS_ERROR_INSTALLATION_PACK_DESTROYED);
+        request.nStyle = KV_MB_OK | KV_MB_ICONEXCLAMATION;
+        request.bOfferHelp = false;
+        ShowNotice(request);
         return ConfigResult::BrokenInstallation;
     }
 
@@ -155,9 +153,13 @@ CApplication::ConfigResult CApplication::Configure(const QString& strAppFolder,
         QStringLiteral("%1-%2-%3").arg(m_nBuildYear).arg(m_nBuildMonth).arg(m_nBuildDay);
 
     // Playing is still possible; the player hears once per start that nothing is kept.
-    if (!m_bUserFolderWritable)
-        ShowNotice(IDS_ERROR_FILE_USER_FOLDER_NOT_WRITABLE,
-                   QDir::toNativeSeparators(m_strUserFolder));
+    if (!m_bUserFolderWritable) {
+        MessageRequest request;
+        request.strMessage = LocalizedText(IDS_ERROR_FILE_USER_FOLDER_NOT_WRITABLE,
+                                           QDir::toNativeSeparators(m_strUserFolder));
+        request.nStyle = KV_MB_OK | KV_MB_ICONEXCLAMATION;
+        ShowNotice(request);
+    }
     return ConfigResult::Ok;
 }
 

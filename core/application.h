@@ -7,6 +7,7 @@
 #pragma once
 
 #include "core/instancelink.h"
+#include "core/messagepresenter.h"
 #include "core/registrystore.h"
 #include "core/services.h"
 
@@ -100,7 +101,7 @@ public:
 
 private:
     void RaiseOtherInstance();
-    void ShowNotice(std::uint32_t nTextId, const QString& strParam = QString());
+    void ShowNotice(const MessageRequest& request);
 
     CServices m_services;
     CRegistryStore m_registry;

@@ -286,6 +286,7 @@ TEST_F(ApplicationTest, NoStartWhileAnotherCopyShowsAWorldCup) {
         EXPECT_EQ(m_messages[0].strMessage,
                   "You can't open new \"Tetralyx\" while World Cup Game is in progress!");
         EXPECT_EQ(m_messages[0].strCaption, LocalizedText(IDS_DIALOG_MAIN_PROMPT_DENY_NEW_CAPTION));
+        EXPECT_FALSE(m_messages[0].bOfferHelp);
     }
 }
 
