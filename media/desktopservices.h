@@ -9,10 +9,14 @@
 #include "media/desktopchoosers.h"
 #include "media/desktophelpviewer.h"
 #include "media/kvmessagepresenter.h"
+#include "media/sdlsoundplayer.h"
+
+#include <memory>
 
 class CDesktopServices {
 public:
-    CDesktopServices() : m_help(&m_desktop) {}
+    // Without an audio device the sound player is a silent one.
+    CDesktopServices() : m_help(&m_desktop), m_pSound(CSdlSoundPlayer::Open()) {}
     CDesktopServices(const CDesktopServices&) = delete;
     CDesktopServices& operator=(const CDesktopServices&) = delete;
 
@@ -23,7 +27,7 @@ public:
         services.pDesktop = &m_desktop;
         services.pHelp = &m_help;
         services.pClock = &m_clock;
-        services.pSound = nullptr; // the audio back end, once there is one
+        services.pSound = m_pSound.get();
         services.pNetwork = &m_network;
         return services;
     }
@@ -38,4 +42,5 @@ private:
     CDesktopHelpViewer m_help;
     CSystemClock m_clock;
     CHttpFetcher m_network;
+    std::unique_ptr<ISoundPlayer> m_pSound;
 };

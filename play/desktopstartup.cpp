@@ -4,6 +4,7 @@
 #include "core/terminationwatcher.h"
 #include "media/desktopservices.h"
 #include "media/help.h"
+#include "media/musicplayer.h"
 #include "play/plainmaindialog.h"
 #include "play/programicon.h"
 
@@ -37,7 +38,10 @@ int RunDesktopProgram(QApplication& qtApp) {
     hooks.fnRunMainWindow = [&qtApp, &app, &bTerminated] {
         if (bTerminated) return CApplication::kExitOk;
         LoadMakerSite(app.GetBaseConfigPath());
-        CPlainMainDialog window(app);
+        CMusicPlayer music(app.GetServices(), CMusicPaths{app.GetAppFolder(), app.GetMusicPath(),
+                                                          app.GetDefaultMusicPath()});
+        music.LoadSettings();
+        CPlainMainDialog window(app, nullptr, &music);
         QObject::connect(&window, &CPlainMainDialog::Closed, &qtApp, &QCoreApplication::quit,
                          Qt::QueuedConnection);
         window.show();

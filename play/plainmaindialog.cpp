@@ -4,8 +4,10 @@
 #include "core/language.h"
 #include "core/localizedtext.h"
 #include "core/stringids.h"
+#include "media/backgroundmusicdialog.h"
 #include "media/help.h"
 #include "media/hyperlink.h"
+#include "media/musicplayer.h"
 #include "play/aboutdialog.h"
 #include "play/mainwindowsession.h"
 #include "play/programicon.h"
@@ -17,8 +19,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-CPlainMainDialog::CPlainMainDialog(CApplication& app, QWidget* pParent)
-    : QMainWindow(pParent), m_app(app) {
+CPlainMainDialog::CPlainMainDialog(CApplication& app, QWidget* pParent, CMusicPlayer* pMusic)
+    : QMainWindow(pParent), m_app(app), m_pMusic(pMusic) {
     setWindowIcon(GetProgramIcon());
     m_pSession = new CMainWindowSession(m_app, this);
     connect(m_pSession, &CMainWindowSession::RaiseRequested, this, &CPlainMainDialog::BringToFront);
@@ -26,6 +28,7 @@ CPlainMainDialog::CPlainMainDialog(CApplication& app, QWidget* pParent)
     connect(this, &QWidget::windowTitleChanged, m_pSession, &CMainWindowSession::PublishTitle);
 
     BuildToolsMenu();
+    if (m_pMusic) BuildMusicMenu();
     BuildHelpMenu();
 
     auto* pCentral = new QWidget(this);
@@ -56,6 +59,7 @@ CPlainMainDialog::CPlainMainDialog(CApplication& app, QWidget* pParent)
         move(available.center() - QPoint(width() / 2, height() / 2));
     }
     Relabel();
+    if (m_pMusic) m_pMusic->ApplyContextMusic();
 }
 
 // The session goes first: it must not hear the title change of a window being destroyed.
@@ -104,6 +108,26 @@ void CPlainMainDialog::BuildHelpMenu() {
     });
 }
 
+void CPlainMainDialog::BuildMusicMenu() {
+    QMenu* pMusic = AddMenu(IDS_MENU_MUSIC_M);
+    m_pMusicOnAction = AddCommand(pMusic, IDS_MENU_MUSIC_ON_O);
+    m_pMusicOnAction->setCheckable(true);
+    m_pMusicOnAction->setChecked(m_pMusic->Settings().m_bMusicOn);
+    connect(m_pMusicOnAction, &QAction::triggered, this, [this] {
+        m_pMusic->ToggleMusic();
+        m_pMusicOnAction->setChecked(m_pMusic->Settings().m_bMusicOn);
+    });
+    m_pBackgroundMusicAction = AddCommand(pMusic, IDS_MENU_MUSIC_BACKGROUND_MUSIC_B);
+    connect(m_pBackgroundMusicAction, &QAction::triggered, this, [this] {
+        m_pMusic->RunBackgroundMusicCommand([this] {
+            CBackgroundMusicDialog dialog(*m_pMusic, m_app.GetServices().pFiles,
+                                          &m_app.GetRegistryStore(), this);
+            dialog.exec();
+        });
+        m_pMusicOnAction->setChecked(m_pMusic->Settings().m_bMusicOn);
+    });
+}
+
 QAction* CPlainMainDialog::GetLanguageAction(int nIndex) const {
     return nIndex >= 0 && nIndex < 3 ? m_apLanguages[static_cast<size_t>(nIndex)] : nullptr;
 }
@@ -140,6 +164,17 @@ void CPlainMainDialog::BringToFront() {
 void CPlainMainDialog::showEvent(QShowEvent* pEvent) {
     QMainWindow::showEvent(pEvent);
     m_pSession->OnShown(windowTitle());
+}
+
+void CPlainMainDialog::changeEvent(QEvent* pEvent) {
+    QMainWindow::changeEvent(pEvent);
+    // The music rests while the player works in another window.
+    if (m_pMusic && pEvent->type() == QEvent::ActivationChange) {
+        if (isActiveWindow())
+            m_pMusic->OnFocusGained();
+        else
+            m_pMusic->OnFocusLost();
+    }
 }
 
 void CPlainMainDialog::closeEvent(QCloseEvent* pEvent) {

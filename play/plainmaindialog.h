@@ -1,7 +1,8 @@
 // A plain main window that carries the start-up path until the game's own main window
 // exists: the product name as title, the Tools menu's three languages and the Help menu.
 // What a main window owes the program (other copies, release notes, language) is in its
-// session; this class only holds the widgets.
+// session; this class only holds the widgets. With a music player it has the Music menu and
+// plays the general track.
 #pragma once
 
 #include <QMainWindow>
@@ -13,6 +14,7 @@
 class CApplication;
 class CHyperLink;
 class CMainWindowSession;
+class CMusicPlayer;
 class QAction;
 class QLabel;
 class QMenu;
@@ -20,7 +22,8 @@ class QMenu;
 class CPlainMainDialog : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CPlainMainDialog(CApplication& app, QWidget* pParent = nullptr);
+    explicit CPlainMainDialog(CApplication& app, QWidget* pParent = nullptr,
+                              CMusicPlayer* pMusic = nullptr);
     ~CPlainMainDialog() override;
 
     // The three language commands, in menu order, and the two Help commands.
@@ -28,6 +31,9 @@ public:
     QAction* GetHelpAction() const { return m_pHelpAction; }
     QAction* GetAboutAction() const { return m_pAboutAction; }
     CMainWindowSession* GetSession() const { return m_pSession; }
+    // The Music menu's two commands; null without a music player.
+    QAction* GetMusicOnAction() const { return m_pMusicOnAction; }
+    QAction* GetBackgroundMusicAction() const { return m_pBackgroundMusicAction; }
 
     // Switches the language by its menu index and relabels the window.
     void OnSelectLanguage(int nIndex);
@@ -41,6 +47,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
     void showEvent(QShowEvent* pEvent) override;
+    void changeEvent(QEvent* pEvent) override;
 
 private:
     // Menus and commands whose labels come from the string table; Relabel sets them all.
@@ -48,6 +55,7 @@ private:
     QAction* AddCommand(QMenu* pMenu, std::uint32_t nTextId);
     void BuildToolsMenu();
     void BuildHelpMenu();
+    void BuildMusicMenu();
     void Relabel();
 
     struct Labelled {
@@ -62,6 +70,9 @@ private:
     std::array<QAction*, 3> m_apLanguages{};
     QAction* m_pHelpAction = nullptr;
     QAction* m_pAboutAction = nullptr;
+    CMusicPlayer* m_pMusic = nullptr;
+    QAction* m_pMusicOnAction = nullptr;
+    QAction* m_pBackgroundMusicAction = nullptr;
     QLabel* m_pProduct = nullptr;
     QLabel* m_pCompany = nullptr;
     CHyperLink* m_pLink = nullptr;

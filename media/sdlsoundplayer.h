@@ -1,0 +1,53 @@
+// The sound player on SDL2_mixer: one mixer channel for effects and wave music, the mixer's
+// music stream for MIDI (FluidSynth with the system's General MIDI soundfont). The mixer tells
+// of a track's end on its audio thread; the report is queued to the UI thread.
+#pragma once
+
+#include "core/soundplayer.h"
+
+#include <QObject>
+
+#include <atomic>
+#include <memory>
+
+struct _Mix_Music;
+struct Mix_Chunk;
+
+class CSdlSoundPlayer : public QObject, public ISoundPlayer {
+    Q_OBJECT
+public:
+    ~CSdlSoundPlayer() override;
+
+    // Opens the audio device. Without one (or while another mixer player is open) the result is
+    // a silent player, so the program runs on quietly.
+    static std::unique_ptr<ISoundPlayer> Open();
+
+    bool PlayWave(const QString& strPath, bool bLoop) override;
+    void StopWave() override;
+    bool PlayMusic(const QString& strPath) override;
+    void PauseMusic() override;
+    void ResumeMusic() override;
+    void StopMusic() override;
+    void SetMusicFinishedHandler(std::function<void(bool bNormalEnd)> fnFinished) override;
+
+    // What the mixer is doing, for tests.
+    bool IsWavePlaying() const;
+    bool IsMusicPlaying() const;
+    bool IsMusicPaused() const;
+
+    // Background music sits under the effects.
+    static constexpr int kMusicVolume = 64;
+
+private:
+    CSdlSoundPlayer() = default;
+    static void OnMixerMusicFinished();
+    void DeliverMusicFinished(int nGeneration, bool bNormalEnd);
+
+    Mix_Chunk* m_pChunk = nullptr;
+    _Mix_Music* m_pMusic = nullptr;
+    std::function<void(bool)> m_fnFinished;
+    // Which play a report belongs to, and whether we stopped it ourselves; read on the audio
+    // thread.
+    std::atomic<int> m_nGeneration{0};
+    std::atomic<bool> m_bHalting{false};
+};

@@ -1,0 +1,168 @@
+// The SDL2_mixer back end on the dummy audio driver (real time, silent): the shipped media
+// load and play, MIDI pauses and resumes, the end of play reaches the UI thread, and broken
+// files play nothing without hanging or looping.
+#include "media/musicplayer.h"
+#include "media/sdlsoundplayer.h"
+#include "tests/support/fakeservices.h"
+#include "tests/support/testfolders.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+
+namespace {
+
+const QString kData = QStringLiteral(TETRALYX_DATA_FOLDER);
+
+// The silent driver that still runs in real time, whatever the machine's sound set-up.
+class DummyAudioDriver : public ::testing::Environment {
+public:
+    void SetUp() override { qputenv("SDL_AUDIODRIVER", "dummy"); }
+};
+const auto* const g_pDummyAudio = ::testing::AddGlobalTestEnvironment(new DummyAudioDriver);
+
+// Runs the event loop until fnDone holds or nMs pass; true when it held.
+bool WaitFor(const std::function<bool()>& fnDone, int nMs) {
+    QDeadlineTimer deadline(nMs);
+    while (!fnDone()) {
+        if (deadline.hasExpired()) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+// One short note: the end of play comes within seconds.
+QByteArray ShortMidi() {
+    const char aTrack[] = "\x00\xc0\x00"      // piano
+                          "\x00\x90\x3c\x60"  // note on
+                          "\x60\x80\x3c\x00"  // note off after 96 ticks
+                          "\x00\xff\x2f\x00"; // end of track
+    QByteArray baTrack(aTrack, sizeof(aTrack) - 1);
+    QByteArray baFile("MThd\0\0\0\x06\0\0\0\x01\x01\xe0MTrk", 18);
+    const int nSize = static_cast<int>(baTrack.size());
+    baFile.append(static_cast<char>(0)).append(static_cast<char>(0));
+    baFile.append(static_cast<char>(nSize >> 8)).append(static_cast<char>(nSize & 0xff));
+    return baFile + baTrack;
+}
+
+// Counts what reaches the real back end.
+class CountingSoundPlayer : public ISoundPlayer {
+public:
+    explicit CountingSoundPlayer(ISoundPlayer& inner) : m_inner(inner) {}
+    bool PlayWave(const QString& strPath, bool bLoop) override {
+        ++m_nWaves;
+        return m_inner.PlayWave(strPath, bLoop);
+    }
+    void StopWave() override { m_inner.StopWave(); }
+    bool PlayMusic(const QString& strPath) override {
+        ++m_nMusic;
+        return m_inner.PlayMusic(strPath);
+    }
+    void PauseMusic() override { m_inner.PauseMusic(); }
+    void ResumeMusic() override { m_inner.ResumeMusic(); }
+    void StopMusic() override { m_inner.StopMusic(); }
+    void SetMusicFinishedHandler(std::function<void(bool)> fnFinished) override {
+        m_inner.SetMusicFinishedHandler(std::move(fnFinished));
+    }
+    ISoundPlayer& m_inner;
+    int m_nWaves = 0;
+    int m_nMusic = 0;
+};
+
+TEST(SdlSoundPlayer, PlaysShippedMediaPausesResumesAndReportsTheEnd) {
+    std::unique_ptr<ISoundPlayer> pOpened = CSdlSoundPlayer::Open();
+    auto* pPlayer = dynamic_cast<CSdlSoundPlayer*>(pOpened.get());
+    ASSERT_NE(pPlayer, nullptr) << "the dummy audio driver did not open";
+    // The mixer is one per process: a second player is a silent one.
+    EXPECT_EQ(dynamic_cast<CSdlSoundPlayer*>(CSdlSoundPlayer::Open().get()), nullptr);
+
+    std::vector<bool> abEnds;
+    pPlayer->SetMusicFinishedHandler([&abEnds](bool bNormal) { abEnds.push_back(bNormal); });
+
+    EXPECT_TRUE(pPlayer->PlayWave(kData + "/sounds/correct.wav", false));
+    EXPECT_TRUE(pPlayer->IsWavePlaying());
+    EXPECT_TRUE(pPlayer->PlayWave(kData + "/sounds/timeup.wav", true));
+    EXPECT_TRUE(pPlayer->IsWavePlaying());
+    pPlayer->StopWave();
+    EXPECT_FALSE(pPlayer->IsWavePlaying());
+
+    ASSERT_TRUE(pPlayer->PlayMusic(kData + "/music/general.mid"));
+    EXPECT_TRUE(pPlayer->IsMusicPlaying());
+    pPlayer->PauseMusic();
+    EXPECT_TRUE(pPlayer->IsMusicPaused());
+    EXPECT_FALSE(WaitFor([&] { return !abEnds.empty(); }, 300)); // paused is not ended
+    pPlayer->ResumeMusic();
+    EXPECT_TRUE(pPlayer->IsMusicPlaying());
+
+    // Stopping is reported, but not as a normal end.
+    pPlayer->StopMusic();
+    ASSERT_TRUE(WaitFor([&] { return !abEnds.empty(); }, 5000));
+    EXPECT_EQ(abEnds, std::vector<bool>{false});
+
+    CTestFolders folders;
+    const QString strShort = folders.Scratch() + "/short.mid";
+    ASSERT_TRUE(CTestFolders::WriteFile(strShort, ShortMidi()));
+    abEnds.clear();
+    ASSERT_TRUE(pPlayer->PlayMusic(strShort));
+    ASSERT_TRUE(WaitFor([&] { return !abEnds.empty(); }, 30000));
+    EXPECT_EQ(abEnds, std::vector<bool>{true});
+    pPlayer->SetMusicFinishedHandler({});
+}
+
+TEST(SdlSoundPlayer, BrokenFilesPlayNothingAndNeverLoop) {
+    CTestFolders folders;
+    const QByteArray baMidi = CTestFolders::ReadFile(kData + "/music/general.mid");
+    const QByteArray baWave = CTestFolders::ReadFile(kData + "/sounds/correct.wav");
+    ASSERT_FALSE(baMidi.isEmpty());
+    ASSERT_FALSE(baWave.isEmpty());
+    struct Case {
+        const char* szName;
+        QByteArray baContent; // null: no file at all
+    };
+    const Case cases[] = {
+        {"missing.mid", QByteArray()}, {"missing.wav", QByteArray()},
+        {"empty.mid", QByteArray("")}, {"empty.wav", QByteArray("")},
+        {"cut.mid", baMidi.left(60)},  {"cut.wav", baWave.left(300)},
+        {"text.mid", "not music\r\n"}, {"text.wav", "not music\r\n"},
+        {"text.midi", "RIFF...."},     {"header.mid", baMidi.left(14)},
+    };
+    std::unique_ptr<ISoundPlayer> pOpened = CSdlSoundPlayer::Open();
+    ASSERT_NE(dynamic_cast<CSdlSoundPlayer*>(pOpened.get()), nullptr);
+    CountingSoundPlayer counting(*pOpened);
+    FakeServices fakes;
+    CServices services = fakes.Services();
+    services.pSound = &counting;
+    for (const Case& c : cases) {
+        const QString strPath = folders.Scratch() + "/" + c.szName;
+        if (!c.baContent.isNull()) {
+            ASSERT_TRUE(CTestFolders::WriteFile(strPath, c.baContent));
+        }
+        CMusicPlayer player(services,
+                            CMusicPaths{folders.Scratch(), folders.Home() + "/m.ini", {}});
+        for (CMusicSlot& slot : player.Settings().m_aSlots)
+            slot.m_strPath = strPath;
+        player.Settings().m_saEffects[static_cast<size_t>(SoundEffect::Correct)] = strPath;
+        counting.m_nMusic = 0;
+        player.ApplyContextMusic();
+        player.PlayEffect(SoundEffect::Correct);
+        player.PauseMusic();
+        player.ResumeMusic();
+        // Whatever the mixer makes of the file, it is not started over and over.
+        WaitFor([] { return false; }, 400);
+        EXPECT_LE(counting.m_nMusic, 1) << c.szName;
+        player.StopAllSound(true);
+    }
+}
+
+TEST(SdlSoundPlayer, WithoutAnAudioDeviceTheProgramPlaysSilently) {
+    qputenv("SDL_AUDIODRIVER", "no-such-driver");
+    std::unique_ptr<ISoundPlayer> pPlayer = CSdlSoundPlayer::Open();
+    ASSERT_NE(pPlayer, nullptr);
+    EXPECT_EQ(dynamic_cast<CSdlSoundPlayer*>(pPlayer.get()), nullptr);
+    EXPECT_FALSE(pPlayer->PlayWave(kData + "/sounds/correct.wav", false));
+    EXPECT_FALSE(pPlayer->PlayMusic(kData + "/music/general.mid"));
+    qputenv("SDL_AUDIODRIVER", "dummy");
+}
+
+} // namespace

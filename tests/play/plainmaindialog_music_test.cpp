@@ -1,0 +1,74 @@
+// The Music menu of the plain main window: the general track at start, the master switch and
+// the Background Music dialog around a paused track.
+#include "core/application.h"
+#include "core/language.h"
+#include "media/backgroundmusicdialog.h"
+#include "media/musicplayer.h"
+#include "play/plainmaindialog.h"
+#include "tests/support/fakeservices.h"
+#include "tests/support/fakesoundplayer.h"
+#include "tests/support/testfolders.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+class PlainMainDialogMusicTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theMusicMenuDrivesThePlayer() {
+        CTestFolders folders;
+        FakeServices fakes;
+        FakeSoundPlayer sound;
+        CServices services = fakes.Services();
+        services.pSound = &sound;
+        QVERIFY(
+            CTestFolders::WriteFile(folders.Scratch() + "/config/defaultmusic.ini", "[Music]\r\n"));
+        SetLanguageId(kLanguageEnglish);
+        CApplication app(services);
+        QCOMPARE(app.Configure(folders.Scratch(), folders.Home()), CApplication::ConfigResult::Ok);
+        const QString strTrack = folders.Scratch() + "/general.mid";
+        QVERIFY(CTestFolders::WriteFile(strTrack, "x"));
+        QVERIFY(CTestFolders::WriteFile(
+            folders.Home() + "/music.ini",
+            "[Music]\r\nGeneral Background Music Path = " + strTrack.toUtf8() + "\r\n"));
+        CMusicPlayer player(services, CMusicPaths{folders.Scratch(), folders.Home() + "/music.ini",
+                                                  folders.Scratch() + "/defaultmusic.ini"});
+        player.LoadSettings();
+
+        CPlainMainDialog window(app, nullptr, &player);
+        QStringList saTitles;
+        for (QAction* pAction : window.menuBar()->actions())
+            saTitles.append(pAction->text());
+        QCOMPARE(saTitles, (QStringList{"&Tools", "&Music", "&Help"}));
+        QCOMPARE(window.GetMusicOnAction()->text(), QString("Music &On"));
+        QCOMPARE(window.GetBackgroundMusicAction()->text(), QString("&Background Music..."));
+        QVERIFY(window.GetMusicOnAction()->isChecked());
+        QCOMPARE(sound.Take().last(), "music " + strTrack);
+
+        window.GetMusicOnAction()->trigger();
+        QVERIFY(!window.GetMusicOnAction()->isChecked());
+        QCOMPARE(sound.Take(), QStringList{"pause"});
+        QVERIFY(CTestFolders::ReadFile(folders.Home() + "/music.ini").contains("Music On = false"));
+        window.GetMusicOnAction()->trigger();
+        QCOMPARE(sound.Take(), QStringList{"resume"});
+
+        bool bDialogSeen = false;
+        QTimer::singleShot(0, [&] {
+            auto* pDialog =
+                qobject_cast<CBackgroundMusicDialog*>(QApplication::activeModalWidget());
+            bDialogSeen = pDialog != nullptr;
+            if (pDialog) pDialog->reject();
+        });
+        window.GetBackgroundMusicAction()->trigger();
+        QVERIFY(bDialogSeen);
+        // Paused for the dialog, continued after it.
+        QCOMPARE(sound.Take(), (QStringList{"pause", "resume"}));
+    }
+};
+
+QTEST_MAIN(PlainMainDialogMusicTest)
+#include "plainmaindialog_music_test.moc"
