@@ -4,8 +4,10 @@
 #include "core/debuglog.h"
 #include "core/language.h"
 #include "core/localizedtext.h"
+#include "core/messageboxstyle.h"
 #include "core/pathutils.h"
 #include "core/registrystore.h"
+#include "core/stringids.h"
 #include "core/systeminfo.h"
 
 #include <QDir>
@@ -18,10 +20,7 @@ CApplication* g_pApp = nullptr;
 
 const QString kBaseKey = QStringLiteral("software\\Korvane\\Tetralyx\\1.3");
 
-constexpr unsigned kIdInstallationDestroyed = 100009;
-constexpr unsigned kIdDenyStartDuringWorldCup = 40110;
-constexpr unsigned kIdDenyNewCaption = 40111;
-constexpr unsigned kStyleOkExclamation = 0x30;
+constexpr unsigned kStyleOkExclamation = KV_MB_OK | KV_MB_ICONEXCLAMATION;
 
 QString WithoutTrailingSlash(QString strPath) {
     while (strPath.size() > 1 && strPath.endsWith(u'/'))
@@ -86,8 +85,9 @@ int CApplication::Run(const QString& strAppFolder, const QString& strUserFolder,
 
     if (IsWorldCupRunningElsewhere()) {
         if (hooks.fnShowMessage)
-            hooks.fnShowMessage(LocalizedText(kIdDenyStartDuringWorldCup, m_strProductName),
-                                LocalizedText(kIdDenyNewCaption), kStyleOkExclamation);
+            hooks.fnShowMessage(
+                LocalizedText(IDS_DIALOG_MAIN_PROMPT_DENY_START_DURING_WORLD_CUP, m_strProductName),
+                LocalizedText(IDS_DIALOG_MAIN_PROMPT_DENY_NEW_CAPTION), kStyleOkExclamation);
         return kExitWorldCupRunning;
     }
 
@@ -126,7 +126,7 @@ CApplication::ConfigResult CApplication::Configure(const QString& strAppFolder,
     // is no settings file either.
     if (!QFileInfo(m_strDefaultMusicPath).isFile()) {
         if (hooks.fnShowMessage)
-            hooks.fnShowMessage(LocalizedText(kIdInstallationDestroyed), QString(),
+            hooks.fnShowMessage(LocalizedText(IDS_ERROR_INSTALLATION_PACK_DESTROYED), QString(),
                                 kStyleOkExclamation);
         return ConfigResult::BrokenInstallation;
     }

@@ -1,5 +1,6 @@
 #include "core/language.h"
 
+#include "core/stringids.h"
 #include "core/stringtable.h"
 #include "engine/enginestate.h"
 
@@ -18,8 +19,8 @@ constexpr LanguageCodePage kCodePages[] = {
 struct LanguageState {
     std::uint32_t nLanguageId = kLanguageEnglish;
     int nCharset = kCharsetAnsi;
-    std::string strProductName = GetLocalizedText(kTextProductName, {}, {}, {}, kColumnEnglish);
-    std::string strCompanyName = GetLocalizedText(kTextCompanyName, {}, {}, {}, kColumnEnglish);
+    std::string strProductName = GetLocalizedText(IDS_KVT_PRODUCT, {}, {}, {}, kColumnEnglish);
+    std::string strCompanyName = GetLocalizedText(IDS_KVT_COMPANY, {}, {}, {}, kColumnEnglish);
     std::function<void(std::uint32_t)> fnStore;
 };
 
@@ -79,8 +80,8 @@ void SetLanguageId(std::uint32_t nLanguageId) {
     state.nCharset = GetLanguageCodePage(nLanguageId).nCharset;
     SetInterfaceCharset(EngineCharsetFor(nLanguageId));
     const int nColumn = GetColumnForLanguage(nLanguageId);
-    state.strProductName = GetLocalizedText(kTextProductName, {}, {}, {}, nColumn);
-    state.strCompanyName = GetLocalizedText(kTextCompanyName, {}, {}, {}, nColumn);
+    state.strProductName = GetLocalizedText(IDS_KVT_PRODUCT, {}, {}, {}, nColumn);
+    state.strCompanyName = GetLocalizedText(IDS_KVT_COMPANY, {}, {}, {}, nColumn);
 }
 
 const std::array<std::string, 3>& GetLanguageNames() {

@@ -30,8 +30,8 @@ LanguageCodePage GetLanguageCodePage(std::uint32_t nLanguageId);
 
 std::uint32_t GetLanguageId();
 int GetFontCharset();
-const std::string& GetProductName(); // text 140000 in the current language
-const std::string& GetCompanyName(); // text 140002 in the current language
+const std::string& GetProductName(); // IDS_KVT_PRODUCT in the current language
+const std::string& GetCompanyName(); // IDS_KVT_COMPANY in the current language
 
 // Makes a language current. 2052 and 1028 are taken over, any other value becomes English
 // (1033), so a stored identifier of an unsupported language starts the program in English.

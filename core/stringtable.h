@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-// One row of the table. Key and category only document the row; code looks texts up by id.
+// One row of the table. Code looks texts up by id, named by the row's key in core/stringids.h.
 // Texts are UTF-8; line breaks inside them are "\r\n".
 struct StringRecord {
     std::uint32_t nId;
@@ -18,10 +18,6 @@ struct StringRecord {
     const char* szSimplifiedChinese;
     const char* szTraditionalChinese;
 };
-
-// Ids that callers use as arguments of many other texts.
-constexpr std::uint32_t kTextProductName = 140000;
-constexpr std::uint32_t kTextCompanyName = 140002;
 
 // The column argument of GetLocalizedText.
 constexpr int kColumnCurrentLanguage = 0;

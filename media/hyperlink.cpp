@@ -2,17 +2,14 @@
 
 #include "core/language.h"
 #include "core/localizedtext.h"
-#include "media/kvmessagebox.h"
+#include "core/stringids.h"
 #include "media/kvmessageboxdialog.h"
+#include "media/kvmessageboxlogic.h"
 #include "media/linkopening.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-
-namespace {
-constexpr unsigned kIdCannotOpenLink = 100066;
-} // namespace
 
 CHyperLink::CHyperLink(QWidget* pParent) : QLabel(pParent) {
     setCursor(Qt::PointingHandCursor);
@@ -38,7 +35,7 @@ bool CHyperLink::Open() {
         return true;
     }
     QApplication::beep();
-    ShowKVMessageBox(GetLinkErrorText(nError), LocalizedText(kIdCannotOpenLink),
+    ShowKVMessageBox(GetLinkErrorText(nError), LocalizedText(IDS_ERROR_HYPERLINK_CAN_NOT_OPEN_LINK),
                      KV_MB_OK | KV_MB_ICONEXCLAMATION);
     return false;
 }

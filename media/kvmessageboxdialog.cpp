@@ -3,8 +3,9 @@
 #include "core/application.h"
 #include "core/language.h"
 #include "core/localizedtext.h"
+#include "core/stringids.h"
 #include "media/help.h"
-#include "media/kvmessagebox.h"
+#include "media/kvmessageboxlogic.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -22,17 +23,12 @@
 
 namespace {
 
-constexpr unsigned kIdHideDetails = 40004;
-constexpr unsigned kIdShowDetails = 40059;
-constexpr unsigned kIdDetails = 40132;
-constexpr unsigned kIdShowNextTime = 40060;
-constexpr unsigned kIdProduct = 140000;
 constexpr int kDetailsHeight = 140;
 
 QString ProductName() {
     const CApplication* pApp = CApplication::Get();
     if (pApp && !pApp->m_strProductName.isEmpty()) return pApp->m_strProductName;
-    return LocalizedText(kIdProduct);
+    return LocalizedText(IDS_KVT_PRODUCT);
 }
 
 QStyle::StandardPixmap IconPixmap(MessageIcon icon) {
@@ -65,9 +61,10 @@ QPlainTextEdit* MakeTextArea(const QString& strText, QWidget* pParent, bool bFra
 
 } // namespace
 
-CKVMessageBox::CKVMessageBox(const QString& strMessage, const QString& strCaption, unsigned nStyle,
-                             bool bHasDetails, const QString& strDetails, bool bShowCheck,
-                             bool bCheck, QWidget* pParent)
+CKVMessageBoxDialog::CKVMessageBoxDialog(const QString& strMessage, const QString& strCaption,
+                                         unsigned nStyle, bool bHasDetails,
+                                         const QString& strDetails, bool bShowCheck, bool bCheck,
+                                         QWidget* pParent)
     : QDialog(pParent), m_strMessage(strMessage), m_strCaption(strCaption),
       m_strDetails(strDetails), m_nStyle(nStyle), m_bHasDetails(bHasDetails),
       m_bShowCheck(bShowCheck), m_bCheck(bCheck) {
@@ -99,13 +96,15 @@ CKVMessageBox::CKVMessageBox(const QString& strMessage, const QString& strCaptio
     // Details button, check box and the three button positions.
     const bool bHelpLink = CKVMessageBoxLogic::GetHelpTopic(strDetails) >= 0;
     m_pDetailsButton =
-        new QPushButton(LocalizedText(bHelpLink ? kIdDetails : kIdShowDetails), this);
+        new QPushButton(LocalizedText(bHelpLink ? IDS_DIALOG_KV_MESSAGE_BOX_DETAILS_D
+                                                : IDS_DIALOG_KV_MESSAGE_BOX_SHOW_DETAILS),
+                        this);
     m_pDetailsButton->setObjectName(QStringLiteral("details"));
     m_pDetailsButton->setEnabled(bHasDetails);
     m_pDetailsButton->setAutoDefault(false);
-    connect(m_pDetailsButton, &QPushButton::clicked, this, &CKVMessageBox::OnDetails);
+    connect(m_pDetailsButton, &QPushButton::clicked, this, &CKVMessageBoxDialog::OnDetails);
 
-    m_pCheck = new QCheckBox(LocalizedText(kIdShowNextTime), this);
+    m_pCheck = new QCheckBox(LocalizedText(IDS_DIALOG_KV_MESSAGE_BOX_SHOW_NEXT_TIME), this);
     m_pCheck->setObjectName(QStringLiteral("check"));
     m_pCheck->setChecked(bCheck);
     m_pCheck->setVisible(bShowCheck);
@@ -150,7 +149,7 @@ CKVMessageBox::CKVMessageBox(const QString& strMessage, const QString& strCaptio
     resize(sizeHint());
 }
 
-void CKVMessageBox::showEvent(QShowEvent* pEvent) {
+void CKVMessageBoxDialog::showEvent(QShowEvent* pEvent) {
     QDialog::showEvent(pEvent);
     Recentre();
     // Focus moves may have handed the default look to another button; restore it.
@@ -162,7 +161,7 @@ void CKVMessageBox::showEvent(QShowEvent* pEvent) {
     });
 }
 
-void CKVMessageBox::keyPressEvent(QKeyEvent* pEvent) {
+void CKVMessageBoxDialog::keyPressEvent(QKeyEvent* pEvent) {
     if (pEvent->key() == Qt::Key_F1 && pEvent->modifiers() == Qt::NoModifier) {
         ShowHelpTopic(kHelpTopicContents);
         return;
@@ -170,17 +169,17 @@ void CKVMessageBox::keyPressEvent(QKeyEvent* pEvent) {
     QDialog::keyPressEvent(pEvent);
 }
 
-void CKVMessageBox::reject() {
+void CKVMessageBoxDialog::reject() {
     const int nResult = CKVMessageBoxLogic::GetEscapeResult(m_nStyle);
     if (nResult != 0) Finish(nResult);
 }
 
-void CKVMessageBox::OnButton(int nPosition) {
+void CKVMessageBoxDialog::OnButton(int nPosition) {
     const MessageButtonRow row = CKVMessageBoxLogic::GetButtons(m_nStyle);
     Finish(row[static_cast<size_t>(nPosition)].nResult);
 }
 
-void CKVMessageBox::OnDetails() {
+void CKVMessageBoxDialog::OnDetails() {
     const int nTopic = CKVMessageBoxLogic::GetHelpTopic(m_strDetails);
     if (nTopic >= 0) {
         ShowHelpTopic(static_cast<unsigned>(nTopic));
@@ -189,22 +188,23 @@ void CKVMessageBox::OnDetails() {
     SetDetailsShown(!m_bDetailsShown);
 }
 
-void CKVMessageBox::SetDetailsShown(bool bShown) {
+void CKVMessageBoxDialog::SetDetailsShown(bool bShown) {
     m_bDetailsShown = bShown;
     m_pDetails->setVisible(bShown);
-    m_pDetailsButton->setText(LocalizedText(bShown ? kIdHideDetails : kIdShowDetails));
+    m_pDetailsButton->setText(LocalizedText(bShown ? IDS_DIALOG_KV_MESSAGE_BOX_HIDE_DETAILS
+                                                   : IDS_DIALOG_KV_MESSAGE_BOX_SHOW_DETAILS));
     layout()->activate();
     resize(width(), bShown ? m_nExpandedHeight : m_nCollapsedHeight);
     Recentre();
 }
 
-void CKVMessageBox::Finish(int nResult) {
+void CKVMessageBoxDialog::Finish(int nResult) {
     m_nResult = nResult;
     if (m_bShowCheck) m_bCheck = m_pCheck->isChecked();
     done(nResult);
 }
 
-void CKVMessageBox::Recentre() {
+void CKVMessageBoxDialog::Recentre() {
     QRect area;
     if (const QWidget* pOwner = parentWidget() ? parentWidget()->window() : nullptr)
         area = pOwner->frameGeometry();
@@ -217,8 +217,8 @@ void CKVMessageBox::Recentre() {
 
 int ShowKVMessageBox(const QString& strMessage, const QString& strCaption, unsigned nStyle,
                      bool bHasDetails, const QString& strDetails, bool bShowCheck, bool bCheck) {
-    CKVMessageBox box(strMessage, strCaption, nStyle, bHasDetails, strDetails, bShowCheck, bCheck,
-                      QApplication::activeWindow());
+    CKVMessageBoxDialog box(strMessage, strCaption, nStyle, bHasDetails, strDetails, bShowCheck,
+                            bCheck, QApplication::activeWindow());
     box.exec();
     if (box.GetResult() != 0) return box.GetResult();
     // Closed from outside (the program is ending): answer as Escape would, or as the

@@ -12,14 +12,14 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-class CKVMessageBox : public QDialog {
+class CKVMessageBoxDialog : public QDialog {
     Q_OBJECT
 public:
     // An empty caption shows the product name. The Details button is enabled only when
     // bHasDetails is true; a details text equal to KV_HELP_UG_IRRELEVANT makes it a help link.
-    CKVMessageBox(const QString& strMessage, const QString& strCaption, unsigned nStyle,
-                  bool bHasDetails, const QString& strDetails, bool bShowCheck, bool bCheck,
-                  QWidget* pParent = nullptr);
+    CKVMessageBoxDialog(const QString& strMessage, const QString& strCaption, unsigned nStyle,
+                        bool bHasDetails, const QString& strDetails, bool bShowCheck, bool bCheck,
+                        QWidget* pParent = nullptr);
 
     // 1 OK, 2 Cancel, 3 Abort, 4 Retry, 5 Ignore, 6 Yes, 7 No; 0 while still open.
     int GetResult() const { return m_nResult; }

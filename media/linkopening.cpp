@@ -3,6 +3,7 @@
 #include "core/browser.h"
 #include "core/language.h"
 #include "core/localizedtext.h"
+#include "core/stringids.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,13 +18,13 @@ struct ErrorRow {
 };
 
 const ErrorRow kErrors[] = {
-    {0, 100002, nullptr},
-    {8, 100002, nullptr},
-    {2, 100054, nullptr},
-    {3, 100055, nullptr},
-    {5, 100057, nullptr},
-    {11, 100003, nullptr},
-    {26, 100064, nullptr},
+    {0, IDS_ERROR_MEMORY_INSUFFICIENT_MEMORY_PLEASE_QUIT_APPLICATIONS, nullptr},
+    {8, IDS_ERROR_MEMORY_INSUFFICIENT_MEMORY_PLEASE_QUIT_APPLICATIONS, nullptr},
+    {2, IDS_ERROR_FILE_FILE_NOT_FOUND0, nullptr},
+    {3, IDS_ERROR_FILE_PATH_NOT_FOUND0, nullptr},
+    {5, IDS_ERROR_FILE_CAN_NOT_ACCESS_FILE0_CHECK_FL, nullptr},
+    {11, IDS_ERROR_FILE_INVALID_EXE, nullptr},
+    {26, IDS_ERROR_FILE_SHARING_VIOLATION, nullptr},
     {27, 0, "File association information not complete."},
     {28, 0, "The DDE transaction could not be completed because the request timed out."},
     {29, 0, "The DDE transaction failed."},

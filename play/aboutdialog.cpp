@@ -3,6 +3,7 @@
 #include "core/application.h"
 #include "core/language.h"
 #include "core/localizedtext.h"
+#include "core/stringids.h"
 #include "media/help.h"
 #include "media/hyperlink.h"
 #include "play/programicon.h"
@@ -12,35 +13,29 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-constexpr unsigned kIdOk = 40000;
-constexpr unsigned kIdAboutTitle = 40002;
-constexpr unsigned kIdVersionLine = 40080;
-constexpr unsigned kIdCopyright = 40009;
-} // namespace
-
 CAboutDialog::CAboutDialog(QWidget* pParent) : QDialog(pParent) {
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     const QString strProduct = QString::fromStdString(GetProductName());
     const QString strCompany = QString::fromStdString(GetCompanyName());
-    setWindowTitle(LocalizedText(kIdAboutTitle, strProduct));
+    setWindowTitle(LocalizedText(IDS_DIALOG_ABOUT_TITLE, strProduct));
 
     auto* pIcon = new QLabel(this);
     pIcon->setPixmap(GetProgramIcon().pixmap(48, 48));
     pIcon->setAlignment(Qt::AlignTop);
 
-    m_pVersion = new QLabel(
-        LocalizedText(kIdVersionLine, strCompany, strProduct, CApplication::kVersionText), this);
+    m_pVersion = new QLabel(LocalizedText(IDS_DIALOG_ABOUT_COMPANY_PRODUCT_VERSION, strCompany,
+                                          strProduct, CApplication::kVersionText),
+                            this);
     m_pVersion->setObjectName(QStringLiteral("version"));
-    m_pCompany = new QLabel(LocalizedText(kIdCopyright, strCompany), this);
+    m_pCompany = new QLabel(LocalizedText(IDS_DIALOG_ABOUT_COPYRIGHT, strCompany), this);
     m_pCompany->setObjectName(QStringLiteral("company"));
     m_pLink = new CHyperLink(this);
     m_pLink->setObjectName(QStringLiteral("link"));
     m_pLink->SetAddress(GetMakerHomePage());
 
-    m_pOk = new QPushButton(LocalizedText(kIdOk), this);
+    m_pOk = new QPushButton(LocalizedText(IDS_DIALOG_OK), this);
     m_pOk->setObjectName(QStringLiteral("ok"));
-    m_pOk->setToolTip(LocalizedText(kIdOk));
+    m_pOk->setToolTip(LocalizedText(IDS_DIALOG_OK));
     m_pOk->setDefault(true);
     connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -3,18 +3,15 @@
 #include "core/application.h"
 #include "core/configfile.h"
 #include "core/localizedtext.h"
+#include "core/stringids.h"
 #include "media/help.h"
 #include "media/helpviewerdialog.h"
-#include "media/kvmessagebox.h"
 #include "media/kvmessageboxdialog.h"
+#include "media/kvmessageboxlogic.h"
 #include "play/plainmaindialog.h"
 #include "play/programicon.h"
 
 #include <QApplication>
-
-namespace {
-constexpr unsigned kIdCannotWriteFile = 100011;
-} // namespace
 
 int RunDesktopProgram(QApplication& qtApp) {
     qtApp.setWindowIcon(GetProgramIcon());
@@ -45,8 +42,8 @@ int RunDesktopProgram(QApplication& qtApp) {
 void InstallDesktopHooks() {
     SetHelpViewerHook(&CHelpViewerDialog::ShowTopicPage);
     CConfigFile::SetWriteErrorHook([](const QString& strPath) {
-        ShowKVMessageBox(LocalizedText(kIdCannotWriteFile, strPath), QString(),
-                         KV_MB_OK | KV_MB_ICONEXCLAMATION);
+        ShowKVMessageBox(LocalizedText(IDS_ERROR_FILE_CAN_NOT_WRITE_FILE_CHECK_FP, strPath),
+                         QString(), KV_MB_OK | KV_MB_ICONEXCLAMATION);
     });
 }
 

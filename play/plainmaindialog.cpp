@@ -3,6 +3,7 @@
 #include "core/application.h"
 #include "core/language.h"
 #include "core/localizedtext.h"
+#include "core/stringids.h"
 #include "media/help.h"
 #include "media/hyperlink.h"
 #include "play/aboutdialog.h"
@@ -17,11 +18,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr unsigned kIdMenuTools = 30009;
-constexpr unsigned kIdMenuHelp = 30025;
-constexpr unsigned kIdMenuHelpF1 = 30019;
-constexpr unsigned kIdMenuAbout = 30052;
 
 // The release notes wait until the window has settled.
 constexpr int kReleaseNoteDelayMs = 100;
@@ -118,10 +114,10 @@ void CPlainMainDialog::OnSelectLanguage(int nIndex) {
 void CPlainMainDialog::Relabel() {
     if (CApplication* pApp = CApplication::Get()) pApp->RefreshNames();
     const QString strProduct = QString::fromStdString(GetProductName());
-    m_pToolsMenu->setTitle(LocalizedText(kIdMenuTools));
-    m_pHelpMenu->setTitle(LocalizedText(kIdMenuHelp));
-    m_pHelpAction->setText(LocalizedText(kIdMenuHelpF1));
-    m_pAboutAction->setText(LocalizedText(kIdMenuAbout));
+    m_pToolsMenu->setTitle(LocalizedText(IDS_MENU_TOOLS_T));
+    m_pHelpMenu->setTitle(LocalizedText(IDS_MENU_HELP_H));
+    m_pHelpAction->setText(LocalizedText(IDS_MENU_HELP_H_F1));
+    m_pAboutAction->setText(LocalizedText(IDS_MENU_HELP_ABOUT_A));
     const std::uint32_t nLanguage = GetLanguageId();
     const std::uint32_t naIds[] = {kLanguageEnglish, kLanguageSimplifiedChinese,
                                    kLanguageTraditionalChinese};

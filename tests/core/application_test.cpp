@@ -2,6 +2,7 @@
 #include "core/language.h"
 #include "core/localizedtext.h"
 #include "core/registrystore.h"
+#include "core/stringids.h"
 #include "core/systeminfo.h"
 #include "tests/support/testfolders.h"
 
@@ -91,7 +92,7 @@ TEST_F(ApplicationTest, AFirstStartCopiesTheMusicSettingsAndRunsTheMainWindow) {
     EXPECT_EQ(app.m_strRegistryKey, "software\\Korvane\\Tetralyx\\1.3");
     EXPECT_EQ(CRegistryStore::GetRoot(), User("registry.ini"));
     EXPECT_EQ(app.m_strProductName, "Tetralyx");
-    EXPECT_EQ(app.m_strCompanyName, LocalizedText(kTextCompanyName));
+    EXPECT_EQ(app.m_strCompanyName, LocalizedText(IDS_KVT_COMPANY));
     EXPECT_FALSE(app.m_bDebugLog);
     EXPECT_FALSE(app.m_strDebugFolder.isEmpty());
     EXPECT_FALSE(app.m_strDebugFolder.endsWith('/'));
@@ -131,7 +132,7 @@ TEST_F(ApplicationTest, AMissingDefaultMusicFileEndsTheProgram) {
         EXPECT_EQ(Run(app), CApplication::kExitBrokenInstallation);
         EXPECT_EQ(m_nMainWindows, 0);
         ASSERT_EQ(m_messages.size(), 1u);
-        EXPECT_EQ(m_messages[0].strText, LocalizedText(100009));
+        EXPECT_EQ(m_messages[0].strText, LocalizedText(IDS_ERROR_INSTALLATION_PACK_DESTROYED));
         EXPECT_EQ(m_messages[0].strText, "Installation pack was destroyed, please uninstall and "
                                          "reinstall your application.");
         EXPECT_FALSE(QFileInfo::exists(User("music.ini")));
@@ -183,7 +184,7 @@ TEST_F(ApplicationTest, ALanguageChosenLaterIsStoredAtOnce) {
     };
     EXPECT_EQ(Run(app), CApplication::kExitOk);
     EXPECT_EQ(CRegistryStore::ReadNumber("Shell", "LCID", 0), 2052);
-    EXPECT_EQ(app.m_strCompanyName, LocalizedText(kTextCompanyName));
+    EXPECT_EQ(app.m_strCompanyName, LocalizedText(IDS_KVT_COMPANY));
 }
 
 TEST(WorldCupTitle, RecognisedInEveryLanguage) {
@@ -264,10 +265,11 @@ TEST_F(ApplicationTest, NoStartWhileAnotherCopyShowsAWorldCup) {
         }
         EXPECT_EQ(m_nMainWindows, 0);
         ASSERT_EQ(m_messages.size(), 1u);
-        EXPECT_EQ(m_messages[0].strText, LocalizedText(40110, "Tetralyx"));
+        EXPECT_EQ(m_messages[0].strText,
+                  LocalizedText(IDS_DIALOG_MAIN_PROMPT_DENY_START_DURING_WORLD_CUP, "Tetralyx"));
         EXPECT_EQ(m_messages[0].strText,
                   "You can't open new \"Tetralyx\" while World Cup Game is in progress!");
-        EXPECT_EQ(m_messages[0].strCaption, LocalizedText(40111));
+        EXPECT_EQ(m_messages[0].strCaption, LocalizedText(IDS_DIALOG_MAIN_PROMPT_DENY_NEW_CAPTION));
     }
 }
 

@@ -2,6 +2,7 @@
 // the engine accepts in typed answers and the product and company names; switching it from
 // the Tools menu stores the choice at once.
 #include "core/language.h"
+#include "core/stringids.h"
 #include "core/stringtable.h"
 #include "engine/enginestate.h"
 
@@ -71,7 +72,7 @@ TEST_F(Language, SelectLanguageSwitchesAndStoresAtOnce) {
     struct Case {
         const char* szName;
         std::uint32_t nLanguageId;
-        const char* szNone; // text 140004 in the new language
+        const char* szNone; // IDS_KVT_NONE in the new language
     };
     const Case kCases[] = {
         {"Chinese,Simplified (简体中文)", 2052, "无"},
@@ -82,7 +83,7 @@ TEST_F(Language, SelectLanguageSwitchesAndStoresAtOnce) {
         SCOPED_TRACE(c.szName);
         EXPECT_EQ(kLanguageSwitched, SelectLanguage(c.szName));
         EXPECT_EQ(c.nLanguageId, GetLanguageId());
-        EXPECT_EQ(c.szNone, GetLocalizedText(140004));
+        EXPECT_EQ(c.szNone, GetLocalizedText(IDS_KVT_NONE));
         ASSERT_FALSE(naStored.empty());
         EXPECT_EQ(c.nLanguageId, naStored.back());
     }

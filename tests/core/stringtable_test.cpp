@@ -2,6 +2,7 @@
 // same accelerators and shortcuts, same file patterns, and characters each Chinese column's
 // legacy encoding can hold. The lookup tests cover the column choice and the %1..%3 cascade.
 #include "core/language.h"
+#include "core/stringids.h"
 #include "core/stringtable.h"
 
 #include <gtest/gtest.h>
@@ -90,8 +91,9 @@ TEST(StringTable, InfoRowsNameTheirOwnLanguage) {
         const char* szTraditional;
     };
     const InfoRow kInfo[] = {
-        {1, "English", "Chinese, Simplified (简体中文)", "Chinese, Traditional (繁體中文)"},
-        {2, "0x0409", "0x0804", "0x0404"},
+        {Shell_Language, "English", "Chinese, Simplified (简体中文)",
+         "Chinese, Traditional (繁體中文)"},
+        {Shell_LCID, "0x0409", "0x0804", "0x0404"},
     };
     for (const InfoRow& row : kInfo) {
         SCOPED_TRACE(row.nId);
@@ -102,9 +104,9 @@ TEST(StringTable, InfoRowsNameTheirOwnLanguage) {
                   GetLocalizedText(row.nId, {}, {}, {}, kColumnTraditionalChinese));
     }
     // The translator credit reads the same in every column.
-    const std::string strCredit = GetLocalizedText(3, {}, {}, {}, kColumnEnglish);
-    EXPECT_EQ(strCredit, GetLocalizedText(3, {}, {}, {}, kColumnSimplifiedChinese));
-    EXPECT_EQ(strCredit, GetLocalizedText(3, {}, {}, {}, kColumnTraditionalChinese));
+    const std::string strCredit = GetLocalizedText(Shell_Translator, {}, {}, {}, kColumnEnglish);
+    EXPECT_EQ(strCredit, GetLocalizedText(Shell_Translator, {}, {}, {}, kColumnSimplifiedChinese));
+    EXPECT_EQ(strCredit, GetLocalizedText(Shell_Translator, {}, {}, {}, kColumnTraditionalChinese));
 }
 
 TEST(StringTable, PlaceholdersAgreeAcrossColumns) {
@@ -131,14 +133,18 @@ TEST(StringTable, ArgumentsCanReachEveryPlaceholder) {
 // caller supplies.
 TEST(StringTable, NumberedPlaceholdersBelongToTheirCallers) {
     const std::vector<std::pair<std::vector<std::uint32_t>, std::set<std::string>>> kUses = {
-        {{40026}, {"#1"}},                                // file to overwrite
-        {{100000}, {"#1"}},                               // path is a folder
-        {{100001}, {"#1"}},                               // file is read-only
-        {{40098, 40129}, {"#1", "#2", "#3", "#4", "#5"}}, // training rules, both parts
-        {{40099}, {"#1", "#2", "#3", "#4", "#5", "#6"}},  // training game rules
-        {{40100, 40130}, {"#1", "#2", "#3", "#4", "#5"}}, // World Cup rules, both parts
-        {{40102}, {"#1", "#2", "#3", "#4", "#5"}},        // World Cup report
-        {{40103}, {"#1", "#2", "#3", "#4", "#5"}},        // training game report
+        {{IDS_DIALOG_MAIN_PROMPT_OVERWRITE_FILE}, {"#1"}},         // file to overwrite
+        {{IDS_ERROR_FILE_PATH_IS_A_DIRECTORY_NOT_A_FILE}, {"#1"}}, // path is a folder
+        {{IDS_ERROR_FILE_READONLY}, {"#1"}},                       // file is read-only
+        {{IDS_DIALOG_MAIN_RULE_TRAINING1, IDS_DIALOG_MAIN_RULE_TRAINING2},
+         {"#1", "#2", "#3", "#4", "#5"}}, // training rules, both parts
+        {{IDS_DIALOG_MAIN_RULE_TRAINING_GAME},
+         {"#1", "#2", "#3", "#4", "#5", "#6"}}, // training game rules
+        {{IDS_DIALOG_MAIN_RULE_WORLD_CUP1, IDS_DIALOG_MAIN_RULE_WORLD_CUP2},
+         {"#1", "#2", "#3", "#4", "#5"}}, // World Cup rules, both parts
+        {{IDS_DIALOG_MAIN_REPORT_WORLD_CUP}, {"#1", "#2", "#3", "#4", "#5"}}, // World Cup report
+        {{IDS_DIALOG_MAIN_REPORT_TRAINING_GAME},
+         {"#1", "#2", "#3", "#4", "#5"}}, // training game report
     };
     std::set<std::uint32_t> expectedIds;
     for (const auto& [naIds, expected] : kUses) {
@@ -261,11 +267,13 @@ TEST(StringTable, ChineseColumnsFitTheirEncodings) {
 // built from the World Cup tooltip text and recognised by these words.
 TEST(StringTable, WorldCupTitleWordsAreRecognisable) {
     EXPECT_NE(std::string::npos,
-              GetLocalizedText(20023, {}, {}, {}, kColumnEnglish).find("World Cup"));
-    EXPECT_NE(std::string::npos,
-              GetLocalizedText(20023, {}, {}, {}, kColumnSimplifiedChinese).find("世界杯"));
-    EXPECT_NE(std::string::npos,
-              GetLocalizedText(20023, {}, {}, {}, kColumnTraditionalChinese).find("世界杯"));
+              GetLocalizedText(IDS_TIP_WORLD_CUP, {}, {}, {}, kColumnEnglish).find("World Cup"));
+    EXPECT_NE(
+        std::string::npos,
+        GetLocalizedText(IDS_TIP_WORLD_CUP, {}, {}, {}, kColumnSimplifiedChinese).find("世界杯"));
+    EXPECT_NE(
+        std::string::npos,
+        GetLocalizedText(IDS_TIP_WORLD_CUP, {}, {}, {}, kColumnTraditionalChinese).find("世界杯"));
 }
 
 TEST(GetLocalizedText, ChoosesTheColumn) {
@@ -286,12 +294,12 @@ TEST(GetLocalizedText, ChoosesTheColumn) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(testing::Message() << c.nCurrentLanguage << " column " << c.nColumn);
         SetLanguageId(c.nCurrentLanguage);
-        EXPECT_EQ(c.szExpected, GetLocalizedText(140002, {}, {}, {}, c.nColumn));
+        EXPECT_EQ(c.szExpected, GetLocalizedText(IDS_KVT_COMPANY, {}, {}, {}, c.nColumn));
     }
     SetLanguageId(kLanguageSimplifiedChinese);
-    EXPECT_EQ("无", GetLocalizedText(140004));
+    EXPECT_EQ("无", GetLocalizedText(IDS_KVT_NONE));
     SetLanguageId(kLanguageTraditionalChinese);
-    EXPECT_EQ("無", GetLocalizedText(140004));
+    EXPECT_EQ("無", GetLocalizedText(IDS_KVT_NONE));
     SetLanguageId(kLanguageEnglish);
 }
 
@@ -306,11 +314,13 @@ TEST(GetLocalizedText, UnknownIdGivesEmptyText) {
 TEST(GetLocalizedText, FillsEveryOccurrence) {
     EXPECT_EQ("You selected 50 questions to be used in your training, but there are only 40 "
               "available. So 40 questions will be used in the training.",
-              GetLocalizedText(40097, "50", "training", "40", kColumnEnglish));
+              GetLocalizedText(IDS_DIALOG_MAIN_PROMPT_INSUFFICIENT_QUESTIONS, "50", "training",
+                               "40", kColumnEnglish));
     EXPECT_EQ("您选择在训练中使用 50 道题目，但只有 40 道题目可用，因此训练将使用 40 道题目。",
-              GetLocalizedText(40097, "50", "训练", "40", kColumnSimplifiedChinese));
+              GetLocalizedText(IDS_DIALOG_MAIN_PROMPT_INSUFFICIENT_QUESTIONS, "50", "训练", "40",
+                               kColumnSimplifiedChinese));
     EXPECT_EQ("Exit Training Game (Esc)",
-              GetLocalizedText(20026, "Training Game", {}, {}, kColumnEnglish));
+              GetLocalizedText(IDS_TIP_EXIT_X, "Training Game", {}, {}, kColumnEnglish));
 }
 
 TEST(SubstitutePlaceholders, StopsAtTheFirstMissingPlaceholder) {
@@ -345,7 +355,7 @@ TEST(SubstitutePlaceholders, ArgumentsAreFilledInOnTheGrowingText) {
 
 TEST(ReplaceNumberedPlaceholders, FillsAReport) {
     const std::string strReport = ReplaceNumberedPlaceholders(
-        GetLocalizedText(40103, {}, {}, {}, kColumnEnglish),
+        GetLocalizedText(IDS_DIALOG_MAIN_REPORT_TRAINING_GAME, {}, {}, {}, kColumnEnglish),
         {"Hero", "Standard Rule (Addition, Subtraction, Multiplication and Division)", "1-13",
          "7/10", "1 min 15 sec"});
     EXPECT_EQ("Training Game Score Report - Hero Level\r\n\r\nRule: Standard Rule (Addition, "

@@ -2,6 +2,7 @@
 #include "core/language.h"
 #include "core/localizedtext.h"
 #include "core/registrystore.h"
+#include "core/stringids.h"
 #include "media/help.h"
 #include "media/linkopening.h"
 #include "tests/support/testfolders.h"
@@ -297,7 +298,7 @@ TEST(LinkErrorText, EveryErrorNumberHasItsText) {
     }
     // Texts from the table follow the language.
     SetLanguageId(kLanguageSimplifiedChinese);
-    EXPECT_EQ(GetLinkErrorText(2), LocalizedText(100054));
+    EXPECT_EQ(GetLinkErrorText(2), LocalizedText(IDS_ERROR_FILE_FILE_NOT_FOUND0));
     EXPECT_NE(GetLinkErrorText(2), "The specified file was not found.");
     SetLanguageId(kLanguageEnglish);
 }

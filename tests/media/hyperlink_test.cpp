@@ -69,7 +69,7 @@ private slots:
         QString strCaption;
         QString strText;
         QTimer::singleShot(0, [&] {
-            auto* pBox = qobject_cast<CKVMessageBox*>(QApplication::activeModalWidget());
+            auto* pBox = qobject_cast<CKVMessageBoxDialog*>(QApplication::activeModalWidget());
             QVERIFY(pBox);
             strCaption = pBox->windowTitle();
             strText = pBox->findChild<QPlainTextEdit*>("message")->toPlainText();

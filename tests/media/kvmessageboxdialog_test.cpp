@@ -2,9 +2,10 @@
 #include "core/application.h"
 #include "core/language.h"
 #include "core/localizedtext.h"
+#include "core/stringids.h"
 #include "media/help.h"
-#include "media/kvmessagebox.h"
 #include "media/kvmessageboxdialog.h"
+#include "media/kvmessageboxlogic.h"
 #include "tests/support/testfolders.h"
 
 #include <QCheckBox>
@@ -24,11 +25,11 @@ private:
     std::unique_ptr<CApplication> m_pApp;
     QStringList m_saHelp; // pages the help hook was asked for
 
-    static QPushButton* Button(const CKVMessageBox& box, const char* szName) {
+    static QPushButton* Button(const CKVMessageBoxDialog& box, const char* szName) {
         return box.findChild<QPushButton*>(QString::fromLatin1(szName));
     }
     static int MessageHeight(const QString& strMessage) {
-        CKVMessageBox box(strMessage, "c", 0, false, QString(), false, false);
+        CKVMessageBoxDialog box(strMessage, "c", 0, false, QString(), false, false);
         return box.findChild<QPlainTextEdit*>("message")->height();
     }
 
@@ -73,7 +74,7 @@ private slots:
         QFETCH(QList<int>, naResults);
         const char* szaNames[] = {"left", "middle", "right"};
         for (int n = 0; n < 3; ++n) {
-            CKVMessageBox box("Message", "Caption", nStyle, false, QString(), false, false);
+            CKVMessageBoxDialog box("Message", "Caption", nStyle, false, QString(), false, false);
             box.show();
             for (int m = 0; m < 3; ++m) {
                 QPushButton* pButton = Button(box, szaNames[m]);
@@ -101,7 +102,7 @@ private slots:
         QFETCH(unsigned, nStyle);
         QFETCH(QString, strDefault);
         QFETCH(int, nResult);
-        CKVMessageBox box("Question?", QString(), nStyle, false, QString(), false, false);
+        CKVMessageBoxDialog box("Question?", QString(), nStyle, false, QString(), false, false);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         QTRY_VERIFY(Button(box, strDefault.toLatin1())->hasFocus());
@@ -124,7 +125,7 @@ private slots:
         QFETCH(unsigned, nStyle);
         QFETCH(int, nResult);
         for (const bool bEscape : {true, false}) {
-            CKVMessageBox box("Message", "Caption", nStyle, false, QString(), false, false);
+            CKVMessageBoxDialog box("Message", "Caption", nStyle, false, QString(), false, false);
             box.show();
             QVERIFY(QTest::qWaitForWindowExposed(&box));
             if (bEscape)
@@ -137,15 +138,15 @@ private slots:
     }
 
     void theMessageAreaFollowsTheSizeRule() {
-        const int nBase = CKVMessageBox::kBaseMessageHeight;
+        const int nBase = CKVMessageBoxDialog::kBaseMessageHeight;
         QCOMPARE(MessageHeight("One line."), nBase - 48);
         QCOMPARE(MessageHeight(QString("x\r\n").repeated(11) + "x"), nBase + 4);
         QCOMPARE(MessageHeight(QString("x\r\n").repeated(8) + "x"), nBase - 34);
         QCOMPARE(MessageHeight(QString(20000, u'w')), nBase + 264);
         // The whole box grows with its message area.
-        CKVMessageBox shortBox("Short.", "c", 0, false, QString(), false, false);
-        CKVMessageBox longBox(QString("line\r\n").repeated(40), "c", 0, false, QString(), false,
-                              false);
+        CKVMessageBoxDialog shortBox("Short.", "c", 0, false, QString(), false, false);
+        CKVMessageBoxDialog longBox(QString("line\r\n").repeated(40), "c", 0, false, QString(),
+                                    false, false);
         QCOMPARE(longBox.GetCollapsedHeight() - shortBox.GetCollapsedHeight(), 264 + 48);
     }
 
@@ -155,7 +156,7 @@ private slots:
         owner.show();
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
         for (const QString& strMessage : {QString("short"), QString("long\r\n").repeated(30)}) {
-            CKVMessageBox box(strMessage, "c", 0, true, "details", false, false, &owner);
+            CKVMessageBoxDialog box(strMessage, "c", 0, true, "details", false, false, &owner);
             box.show();
             QVERIFY(QTest::qWaitForWindowExposed(&box));
             QVERIFY(
@@ -169,7 +170,7 @@ private slots:
     }
 
     void detailsToggleBetweenTwoHeights() {
-        CKVMessageBox box("Message", "c", 0, true, "Line one\r\nLine two", false, false);
+        CKVMessageBoxDialog box("Message", "c", 0, true, "Line one\r\nLine two", false, false);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         QPushButton* pDetails = Button(box, "details");
@@ -197,13 +198,13 @@ private slots:
     }
 
     void detailsNeedTheFlag() {
-        CKVMessageBox box("Message", "c", 0, false, "details given anyway", false, false);
+        CKVMessageBoxDialog box("Message", "c", 0, false, "details given anyway", false, false);
         box.show();
         QVERIFY(!Button(box, "details")->isEnabled());
     }
 
     void theIrrelevantKeyLinksToHelp() {
-        CKVMessageBox box("Message", "c", 0, true, KV_HELP_UG_IRRELEVANT, false, false);
+        CKVMessageBoxDialog box("Message", "c", 0, true, KV_HELP_UG_IRRELEVANT, false, false);
         box.show();
         QPushButton* pDetails = Button(box, "details");
         QCOMPARE(pDetails->text(), QString("&Details"));
@@ -215,7 +216,7 @@ private slots:
     }
 
     void f1OpensTheHelpContents() {
-        CKVMessageBox box("Message", "c", 0, false, QString(), false, false);
+        CKVMessageBoxDialog box("Message", "c", 0, false, QString(), false, false);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         QTest::keyClick(&box, Qt::Key_F1);
@@ -225,7 +226,7 @@ private slots:
 
     void theCheckBoxStateIsKeptInEveryWayOfClosing() {
         for (const int nWay : {0, 1, 2}) {
-            CKVMessageBox box("Message", "c", 1, false, QString(), true, false);
+            CKVMessageBoxDialog box("Message", "c", 1, false, QString(), true, false);
             box.show();
             auto* pCheck = box.findChild<QCheckBox*>("check");
             QVERIFY(pCheck->isVisible());
@@ -237,16 +238,16 @@ private slots:
             if (nWay == 2) box.close();
             QVERIFY(box.IsChecked());
         }
-        CKVMessageBox hidden("Message", "c", 0, false, QString(), false, true);
+        CKVMessageBoxDialog hidden("Message", "c", 0, false, QString(), false, true);
         QVERIFY(!hidden.findChild<QCheckBox*>("check")->isVisibleTo(&hidden));
         QVERIFY(hidden.IsChecked());
     }
 
     void iconAndCaption() {
-        CKVMessageBox withIcon("m", "", 0x10, false, QString(), false, false);
+        CKVMessageBoxDialog withIcon("m", "", 0x10, false, QString(), false, false);
         QVERIFY(withIcon.findChild<QLabel*>("icon")->isVisibleTo(&withIcon));
         QCOMPARE(withIcon.windowTitle(), QString("Tetralyx"));
-        CKVMessageBox withoutIcon("m", "Own caption", 0x00, false, QString(), false, false);
+        CKVMessageBoxDialog withoutIcon("m", "Own caption", 0x00, false, QString(), false, false);
         QVERIFY(!withoutIcon.findChild<QLabel*>("icon")->isVisibleTo(&withoutIcon));
         QCOMPARE(withoutIcon.windowTitle(), QString("Own caption"));
         auto* pMessage = withoutIcon.findChild<QPlainTextEdit*>("message");
@@ -255,17 +256,18 @@ private slots:
 
     void labelsFollowTheLanguage() {
         SetLanguageId(kLanguageSimplifiedChinese);
-        CKVMessageBox box("m", "c", 3, true, "d", true, false);
-        QCOMPARE(Button(box, "left")->text(), LocalizedText(40012));
-        QCOMPARE(Button(box, "right")->text(), LocalizedText(40001));
-        QCOMPARE(Button(box, "details")->text(), LocalizedText(40059));
+        CKVMessageBoxDialog box("m", "c", 3, true, "d", true, false);
+        QCOMPARE(Button(box, "left")->text(), LocalizedText(IDS_DIALOG_YES_Y));
+        QCOMPARE(Button(box, "right")->text(), LocalizedText(IDS_DIALOG_CANCEL));
+        QCOMPARE(Button(box, "details")->text(),
+                 LocalizedText(IDS_DIALOG_KV_MESSAGE_BOX_SHOW_DETAILS));
         QVERIFY(Button(box, "left")->text() != QString("&Yes"));
         SetLanguageId(kLanguageEnglish);
     }
 
     void showKVMessageBoxReturnsTheAnswer() {
         QTimer::singleShot(0, [] {
-            auto* pBox = qobject_cast<CKVMessageBox*>(QApplication::activeModalWidget());
+            auto* pBox = qobject_cast<CKVMessageBoxDialog*>(QApplication::activeModalWidget());
             QVERIFY(pBox);
             QTest::mouseClick(Button(*pBox, "right"), Qt::LeftButton);
         });

@@ -29,7 +29,7 @@ private slots:
         InstallDesktopHooks();
         QStringList saShown;
         QTimer::singleShot(0, [&] {
-            auto* pBox = qobject_cast<CKVMessageBox*>(QApplication::activeModalWidget());
+            auto* pBox = qobject_cast<CKVMessageBoxDialog*>(QApplication::activeModalWidget());
             QVERIFY(pBox);
             saShown.append(pBox->findChild<QPlainTextEdit*>("message")->toPlainText());
             QTest::keyClick(pBox, Qt::Key_Escape);

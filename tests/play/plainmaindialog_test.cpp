@@ -4,6 +4,7 @@
 #include "core/language.h"
 #include "core/localizedtext.h"
 #include "core/registrystore.h"
+#include "core/stringids.h"
 #include "media/help.h"
 #include "media/hyperlink.h"
 #include "play/aboutdialog.h"
@@ -92,15 +93,16 @@ private slots:
         window.GetLanguageAction(1)->trigger();
         QCOMPARE(GetLanguageId(), kLanguageSimplifiedChinese);
         QCOMPARE(CRegistryStore::ReadNumber("Shell", "LCID", 0), 2052);
-        QCOMPARE(MenuTitles(window), (QStringList{LocalizedText(30009), LocalizedText(30025)}));
+        QCOMPARE(MenuTitles(window),
+                 (QStringList{LocalizedText(IDS_MENU_TOOLS_T), LocalizedText(IDS_MENU_HELP_H)}));
         QVERIFY(MenuTitles(window)[0] != "&Tools");
-        QCOMPARE(window.GetHelpAction()->text(), LocalizedText(30019));
+        QCOMPARE(window.GetHelpAction()->text(), LocalizedText(IDS_MENU_HELP_H_F1));
         QVERIFY(window.GetLanguageAction(1)->isChecked());
         QVERIFY(!window.GetLanguageAction(0)->isChecked());
         QCOMPARE(window.findChild<CHyperLink*>("link")->GetAddress(),
                  QString("https://games.example.org/index_chs.html"));
-        QCOMPARE(window.findChild<QLabel*>("company")->text(), LocalizedText(kTextCompanyName));
-        QCOMPARE(m_pApp->m_strCompanyName, LocalizedText(kTextCompanyName));
+        QCOMPARE(window.findChild<QLabel*>("company")->text(), LocalizedText(IDS_KVT_COMPANY));
+        QCOMPARE(m_pApp->m_strCompanyName, LocalizedText(IDS_KVT_COMPANY));
         // The labels of the language items never change.
         QCOMPARE(window.GetLanguageAction(2)->text(), QString("&Traditional Chinese (繁體中文)"));
 

@@ -1,19 +1,12 @@
-#include "media/kvmessagebox.h"
+#include "media/kvmessageboxlogic.h"
+
+#include "core/stringids.h"
 
 #include <QStringList>
 
 #include <algorithm>
 
 namespace {
-
-// String-table ids of the button labels.
-constexpr unsigned kIdOk = 40000;
-constexpr unsigned kIdCancel = 40001;
-constexpr unsigned kIdYes = 40012;
-constexpr unsigned kIdNo = 40006;
-constexpr unsigned kIdAbort = 40008;
-constexpr unsigned kIdIgnore = 40015;
-constexpr unsigned kIdRetry = 40010;
 
 constexpr int kHelpTopicIrrelevant = 22;
 
@@ -37,17 +30,21 @@ int CKVMessageBoxLogic::GetButtonSet(unsigned nStyle) {
 MessageButtonRow CKVMessageBoxLogic::GetButtons(unsigned nStyle) {
     switch (GetButtonSet(nStyle)) {
     case 1:
-        return {{{}, {kIdOk, KV_IDOK}, {kIdCancel, KV_IDCANCEL}}};
+        return {{{}, {IDS_DIALOG_OK, KV_IDOK}, {IDS_DIALOG_CANCEL, KV_IDCANCEL}}};
     case 2:
-        return {{{kIdAbort, KV_IDABORT}, {kIdRetry, KV_IDRETRY}, {kIdIgnore, KV_IDIGNORE}}};
+        return {{{IDS_DIALOG_ABORT_A, KV_IDABORT},
+                 {IDS_DIALOG_RETRY_R, KV_IDRETRY},
+                 {IDS_DIALOG_IGNORE_I, KV_IDIGNORE}}};
     case 3:
-        return {{{kIdYes, KV_IDYES}, {kIdNo, KV_IDNO}, {kIdCancel, KV_IDCANCEL}}};
+        return {{{IDS_DIALOG_YES_Y, KV_IDYES},
+                 {IDS_DIALOG_NO_N, KV_IDNO},
+                 {IDS_DIALOG_CANCEL, KV_IDCANCEL}}};
     case 4:
-        return {{{}, {kIdYes, KV_IDYES}, {kIdNo, KV_IDNO}}};
+        return {{{}, {IDS_DIALOG_YES_Y, KV_IDYES}, {IDS_DIALOG_NO_N, KV_IDNO}}};
     case 5:
-        return {{{}, {kIdRetry, KV_IDRETRY}, {kIdCancel, KV_IDCANCEL}}};
+        return {{{}, {IDS_DIALOG_RETRY_R, KV_IDRETRY}, {IDS_DIALOG_CANCEL, KV_IDCANCEL}}};
     default:
-        return {{{}, {}, {kIdOk, KV_IDOK}}};
+        return {{{}, {}, {IDS_DIALOG_OK, KV_IDOK}}};
     }
 }
 

@@ -1,4 +1,6 @@
-#include "media/kvmessagebox.h"
+#include "media/kvmessageboxlogic.h"
+
+#include "core/stringids.h"
 
 #include <gtest/gtest.h>
 
@@ -13,16 +15,16 @@ TEST(KVMessageBoxLogic, ButtonSetsShowTheirLabelsAndResultsByPosition) {
         int naResults[3];
     };
     const Case cases[] = {
-        {0x0, {0, 0, 40000}, {0, 0, 1}},
-        {0x1, {0, 40000, 40001}, {0, 1, 2}},
-        {0x2, {40008, 40010, 40015}, {3, 4, 5}},
-        {0x3, {40012, 40006, 40001}, {6, 7, 2}},
-        {0x4, {0, 40012, 40006}, {0, 6, 7}},
-        {0x5, {0, 40010, 40001}, {0, 4, 2}},
+        {0x0, {0, 0, IDS_DIALOG_OK}, {0, 0, 1}},
+        {0x1, {0, IDS_DIALOG_OK, IDS_DIALOG_CANCEL}, {0, 1, 2}},
+        {0x2, {IDS_DIALOG_ABORT_A, IDS_DIALOG_RETRY_R, IDS_DIALOG_IGNORE_I}, {3, 4, 5}},
+        {0x3, {IDS_DIALOG_YES_Y, IDS_DIALOG_NO_N, IDS_DIALOG_CANCEL}, {6, 7, 2}},
+        {0x4, {0, IDS_DIALOG_YES_Y, IDS_DIALOG_NO_N}, {0, 6, 7}},
+        {0x5, {0, IDS_DIALOG_RETRY_R, IDS_DIALOG_CANCEL}, {0, 4, 2}},
         // Unknown sets fall back to OK; icon and default bits do not change the set.
-        {0x6, {0, 0, 40000}, {0, 0, 1}},
-        {0xF, {0, 0, 40000}, {0, 0, 1}},
-        {0x234, {0, 40012, 40006}, {0, 6, 7}},
+        {0x6, {0, 0, IDS_DIALOG_OK}, {0, 0, 1}},
+        {0xF, {0, 0, IDS_DIALOG_OK}, {0, 0, 1}},
+        {0x234, {0, IDS_DIALOG_YES_Y, IDS_DIALOG_NO_N}, {0, 6, 7}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.nStyle);
