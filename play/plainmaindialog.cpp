@@ -1,6 +1,8 @@
 #include "play/plainmaindialog.h"
 
 #include "core/application.h"
+#include "core/collection.h"
+#include "core/collectionmanagerdialog.h"
 #include "core/language.h"
 #include "core/localizedtext.h"
 #include "core/stringids.h"
@@ -24,10 +26,20 @@ constexpr int kReleaseNoteDelayMs = 100;
 
 } // namespace
 
-CPlainMainDialog::CPlainMainDialog(QWidget* pParent) : QMainWindow(pParent) {
+CPlainMainDialog::CPlainMainDialog(const CServices& services, QWidget* pParent)
+    : QMainWindow(pParent), m_services(services) {
     setWindowIcon(GetProgramIcon());
 
     m_pToolsMenu = menuBar()->addMenu(QString());
+    m_pTroubleAction = m_pToolsMenu->addAction(QString());
+    m_pFavoriteAction = m_pToolsMenu->addAction(QString());
+    for (QAction* pAction : {m_pTroubleAction, m_pFavoriteAction}) {
+        const bool bMyFavorite = pAction == m_pFavoriteAction;
+        pAction->setEnabled(m_services.pMessages && m_services.pFiles);
+        connect(pAction, &QAction::triggered, this,
+                [this, bMyFavorite] { OnOpenCollection(bMyFavorite); });
+    }
+    m_pToolsMenu->addSeparator();
     auto* pLanguages = new QActionGroup(this);
     // Each language names itself in its own script, whatever the current language.
     static const char* const szaLabels[] = {"&English", "&Simplified Chinese (简体中文)",
@@ -117,6 +129,8 @@ void CPlainMainDialog::Relabel() {
     m_pToolsMenu->setTitle(LocalizedText(IDS_MENU_TOOLS_T));
     m_pHelpMenu->setTitle(LocalizedText(IDS_MENU_HELP_H));
     m_pHelpAction->setText(LocalizedText(IDS_MENU_HELP_H_F1));
+    m_pTroubleAction->setText(LocalizedText(IDS_MENU_TOOLS_TROUBLE_MAKER_T));
+    m_pFavoriteAction->setText(LocalizedText(IDS_MENU_TOOLS_MY_FAVORITE_M));
     m_pAboutAction->setText(LocalizedText(IDS_MENU_HELP_ABOUT_A));
     const std::uint32_t nLanguage = GetLanguageId();
     const std::uint32_t naIds[] = {kLanguageEnglish, kLanguageSimplifiedChinese,
@@ -128,6 +142,20 @@ void CPlainMainDialog::Relabel() {
     m_pLink->SetAddress(GetMakerHomePage());
     if (windowTitle() != strProduct) setWindowTitle(strProduct);
     update();
+}
+
+void CPlainMainDialog::OnOpenCollection(bool bMyFavorite) {
+    if (!m_services.pMessages || !m_services.pFiles) return;
+    // The files are the lists' only home here: read them fresh each time.
+    Collection favorites;
+    Collection troubles;
+    LoadCollection(favorites, GetCollectionPath(true), true);
+    LoadCollection(troubles, GetCollectionPath(false), false);
+    Collection& list = bMyFavorite ? favorites : troubles;
+    Collection& other = bMyFavorite ? troubles : favorites;
+    CCollectionManagerDialog manager(list, GetCollectionPath(bMyFavorite), bMyFavorite, other,
+                                     GetCollectionPath(!bMyFavorite), m_services, this);
+    manager.exec();
 }
 
 void CPlainMainDialog::BringToFront() {

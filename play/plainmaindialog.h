@@ -3,6 +3,8 @@
 // It answers the other copies: raise on request, close on the close request (1, 2).
 #pragma once
 
+#include "core/services.h"
+
 #include <QMainWindow>
 
 #include <array>
@@ -15,13 +17,18 @@ class QMenu;
 class CPlainMainDialog : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CPlainMainDialog(QWidget* pParent = nullptr);
+    // The collection commands need the message presenter and the file chooser of services.
+    explicit CPlainMainDialog(const CServices& services = CServices(), QWidget* pParent = nullptr);
     ~CPlainMainDialog() override;
 
     // The three language commands, in menu order, and the two Help commands.
     QAction* GetLanguageAction(int nIndex) const;
     QAction* GetHelpAction() const { return m_pHelpAction; }
     QAction* GetAboutAction() const { return m_pAboutAction; }
+    // Tools: the managers of Trouble Maker and My Favorite.
+    QAction* GetCollectionAction(bool bMyFavorite) const {
+        return bMyFavorite ? m_pFavoriteAction : m_pTroubleAction;
+    }
 
     // Switches the language by its menu name and relabels the window.
     void OnSelectLanguage(int nIndex);
@@ -39,8 +46,12 @@ protected:
 private:
     void Relabel();
     void OnCloseRequest(qint64 nWParam, qint64 nLParam);
+    void OnOpenCollection(bool bMyFavorite);
 
+    CServices m_services;
     QMenu* m_pToolsMenu = nullptr;
+    QAction* m_pTroubleAction = nullptr;
+    QAction* m_pFavoriteAction = nullptr;
     QMenu* m_pHelpMenu = nullptr;
     std::array<QAction*, 3> m_apLanguages{};
     QAction* m_pHelpAction = nullptr;

@@ -7,6 +7,7 @@
 #include "core/savetocollectiondialog.h"
 #include "engine/enginestate.h"
 #include "tests/support/fakeservices.h"
+#include "tests/support/nextdialog.h"
 #include "tests/support/testfolders.h"
 
 #include <QApplication>
@@ -23,28 +24,6 @@
 #include <memory>
 
 namespace {
-
-// Acts on the next modal dialog of type T as soon as it is open; Done() tells whether it did.
-template <class T> class CNextDialog {
-public:
-    explicit CNextDialog(std::function<void(T*)> fnAct) {
-        QObject::connect(&m_timer, &QTimer::timeout, [this, fnAct] {
-            if (auto* pDialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-                m_timer.stop();
-                m_bDone = true;
-                fnAct(pDialog);
-                // A failed check returns early: never leave the dialog blocking the test.
-                if (pDialog->isVisible()) pDialog->reject();
-            }
-        });
-        m_timer.start(5);
-    }
-    bool Done() const { return m_bDone; }
-
-private:
-    QTimer m_timer;
-    bool m_bDone = false;
-};
 
 template <class W> W* Child(QWidget* pParent, const char* szName) {
     return pParent->findChild<W*>(QString::fromLatin1(szName));

@@ -1,6 +1,7 @@
 // The plain main window on a configured application: menus, languages, help, About,
 // and the requests of other running copies.
 #include "core/application.h"
+#include "core/collectionmanagerdialog.h"
 #include "core/language.h"
 #include "core/localizedtext.h"
 #include "core/registrystore.h"
@@ -9,6 +10,8 @@
 #include "media/hyperlink.h"
 #include "play/aboutdialog.h"
 #include "play/plainmaindialog.h"
+#include "tests/support/fakeservices.h"
+#include "tests/support/nextdialog.h"
 #include "tests/support/testfolders.h"
 #include "tests/support/urlrecorder.h"
 
@@ -19,6 +22,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <memory>
 
@@ -115,6 +119,33 @@ private slots:
         window.GetLanguageAction(0)->trigger();
         QCOMPARE(MenuTitles(window), (QStringList{"&Tools", "&Help"}));
         QCOMPARE(CRegistryStore::ReadNumber("Shell", "LCID", 0), 1033);
+    }
+
+    void theToolsMenuOpensTheCollectionManagers() {
+        {
+            CPlainMainDialog bare;
+            QVERIFY(!bare.GetCollectionAction(true)->isEnabled());
+        }
+        FakeServices fakes;
+        QVERIFY(CTestFolders::WriteFile(m_pFolders->Home() + "/ctm.ini",
+                                        "[Trouble Maker]\r\nfmt 1 = 3 3 8 8,hard\r\n"));
+        CPlainMainDialog window(fakes.Services());
+        QCOMPARE(window.GetCollectionAction(false)->text(), QString("T&rouble Maker..."));
+        QCOMPARE(window.GetCollectionAction(true)->text(), QString("&My Favorite..."));
+        for (const bool bMyFavorite : {false, true}) {
+            QStringList saRows;
+            CNextDialog<CCollectionManagerDialog> manager([&](CCollectionManagerDialog* pManager) {
+                saRows.append(pManager->windowTitle());
+                const QTreeWidget* pList = pManager->findChild<QTreeWidget*>("list");
+                for (int i = 0; i < pList->topLevelItemCount(); ++i)
+                    saRows.append(pList->topLevelItem(i)->text(1));
+                pManager->accept();
+            });
+            window.GetCollectionAction(bMyFavorite)->trigger();
+            QVERIFY(manager.Done());
+            QCOMPARE(saRows, bMyFavorite ? QStringList{"My Favorite"}
+                                         : (QStringList{"Trouble Maker", "3 3 8 8"}));
+        }
     }
 
     void helpOpensTheContents() {
