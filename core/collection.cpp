@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
@@ -145,6 +146,7 @@ void LoadCollection(Collection& list, const QString& strPath, bool bMyFavorite) 
     const auto entries = ReadSection(saLines, strHeader);
 
     std::set<QString> keys;
+    bool bUndecodable = false;
     for (int n = 1;; ++n) {
         const auto it = entries.find(GetCollectionEntryName(bMyFavorite, n).toStdString());
         if (it == entries.end()) break;
@@ -156,8 +158,11 @@ void LoadCollection(Collection& list, const QString& strPath, bool bMyFavorite) 
                             strKey) ||
             !keys.insert(strKey).second)
             continue;
-        list.m_items.push_back(
-            {strKey, TrimmedNote(QString::fromStdString(strValue.substr(nComma + 1)))});
+        // A note in another encoding (an older file) would lose its bytes in the next save.
+        QStringDecoder toUtf16(QStringDecoder::Utf8);
+        const QString strNote = toUtf16(QByteArrayView(strValue).sliced(nComma + 1));
+        if (toUtf16.hasError()) bUndecodable = true;
+        list.m_items.push_back({strKey, TrimmedNote(strNote)});
     }
 
     // Every line but the header should have become an item; anything else would vanish with
@@ -166,7 +171,7 @@ void LoadCollection(Collection& list, const QString& strPath, bool bMyFavorite) 
         std::count_if(saLines.begin(), saLines.end(), [&](const std::string& strLine) {
             return !strLine.empty() && strLine != strHeader;
         });
-    list.m_bUnreadLines = nContent != list.m_items.size();
+    list.m_bUnreadLines = bUndecodable || nContent != list.m_items.size();
     NormalizeCollection(list);
 }
 

@@ -71,6 +71,10 @@ TEST_F(CollectionTest, LoadKeepsWhatReadsAndNotesWhatDoesNot) {
         {"written unsorted", "[My Favorite]\nfmf 1 = 9 1 1 1 , x\n", {"1 1 1 9"}, false},
         {"another list's section", "[Trouble Maker]\nfmt 1 = 1 2 3 4,a\n", {}, true},
         {"a comment", "; mine\n[My Favorite]\nfmf 1 = 1 2 3 4,a\n", {"1 2 3 4"}, true},
+        {"a note in another encoding",
+         "[My Favorite]\nfmf 1 = 1 2 3 4,\xc4\xd1\xcc\xe2\n",
+         {"1 2 3 4"},
+         true},
         {"empty", "", {}, false},
         {"binary", QByteArray("\x00\xff[My Favorite]\x00\n\x01=\x02", 18), {}, true},
     };
