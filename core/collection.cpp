@@ -113,6 +113,14 @@ bool GetQuestionKey(const QString& strText, unsigned nMaxValue, QString& strKey)
     return true;
 }
 
+bool GetTypedQuestionKey(const QString& strText, QString& strKey) {
+    std::vector<unsigned> uaValues;
+    if (!ParseQuestionText(strText.toStdString(), uaValues)) return false;
+    std::sort(uaValues.begin(), uaValues.end());
+    strKey = QString::fromStdString(FormatQuestionText(uaValues));
+    return true;
+}
+
 QString GetCollectionSection(bool bMyFavorite) {
     return bMyFavorite ? QStringLiteral("My Favorite") : QStringLiteral("Trouble Maker");
 }
@@ -226,7 +234,7 @@ void NormalizeCollection(Collection& list) {
 
 bool IsInCollection(const QString& strQuestion, const Collection& list) {
     QString strKey;
-    if (!GetQuestionKey(strQuestion, GetMaxValue(), strKey)) return false;
+    if (!GetTypedQuestionKey(strQuestion, strKey)) return false;
     return std::any_of(list.m_items.begin(), list.m_items.end(),
                        [&](const CollectionItem& item) { return item.strQuestion == strKey; });
 }

@@ -28,6 +28,10 @@ constexpr unsigned kCollectionMaxValue = 13;
 // "%d %d %d %d". False (strKey untouched) for anything else.
 bool GetQuestionKey(const QString& strText, unsigned nMaxValue, QString& strKey);
 
+// The same for a question as the player types it (full-width digits, commas and the like
+// allowed), in the current range.
+bool GetTypedQuestionKey(const QString& strText, QString& strKey);
+
 // "My Favorite" / "Trouble Maker", "fmf %1" / "fmt %1".
 QString GetCollectionSection(bool bMyFavorite);
 QString GetCollectionEntryName(bool bMyFavorite, int nNumber);

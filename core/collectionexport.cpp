@@ -13,6 +13,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -27,10 +29,9 @@ QString ValueName(const char* szFormat, bool bMyFavorite) {
 
 // The solutions, or false for a question not valid in the current range.
 bool Solve(const QString& strQuestion, bool bStandard, std::vector<std::string>& saSolutions) {
-    QString strKey;
-    if (!GetQuestionKey(strQuestion, GetMaxValue(), strKey)) return false;
     std::vector<unsigned> uaQ;
-    if (!ParseQuestionText(strKey.toStdString(), uaQ)) return false;
+    if (!ParseQuestionText(strQuestion.toStdString(), uaQ)) return false;
+    std::sort(uaQ.begin(), uaQ.end());
     const bool bStoredRule = IsStandardRule();
     const bool bSolved = FindAllSolutions(uaQ, saSolutions, bStandard);
     SetStandardRule(bStoredRule);

@@ -29,7 +29,7 @@ QuickSaveCheck CheckQuickSave(const QString& strQuestion, const Collection& targ
     QuickSaveCheck check;
     const QString strTrimmed = strQuestion.trimmed();
     QString strKey;
-    if (!GetQuestionKey(strTrimmed, GetMaxValue(), strKey)) {
+    if (!GetTypedQuestionKey(strTrimmed, strKey)) {
         if (strTrimmed.size() > kQuietLength)
             check.strStatus = LocalizedText(IDS_DIALOG_MAIN_ERROR_INVALID_QUESTION_SHORT);
         return check;
@@ -47,7 +47,7 @@ ItemCheck CheckItemQuestion(const QString& strQuestion, bool bStandard) {
     ItemCheck check;
     const QString strTrimmed = strQuestion.trimmed();
     QString strKey;
-    if (!GetQuestionKey(strTrimmed, GetMaxValue(), strKey)) {
+    if (!GetTypedQuestionKey(strTrimmed, strKey)) {
         if (strTrimmed.size() > kQuietLength) check.strSolutions = GetInvalidQuestionMessage();
         return check;
     }
@@ -60,7 +60,7 @@ ItemVerdict AcceptItemQuestion(const QString& strQuestion, const Collection& lis
                                QString& strKey, QString& strMessage) {
     strMessage.clear();
     const QString strTrimmed = strQuestion.trimmed();
-    if (!GetQuestionKey(strTrimmed, GetMaxValue(), strKey)) {
+    if (!GetTypedQuestionKey(strTrimmed, strKey)) {
         strMessage = GetInvalidQuestionMessage();
         return ItemVerdict::Invalid;
     }

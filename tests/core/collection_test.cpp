@@ -164,9 +164,10 @@ TEST_F(CollectionTest, IsInCollectionComparesSortedQuestionsOfTheCurrentRange) {
         const char* szQuestion;
         unsigned nMax;
         bool bIn;
-    } cases[] = {{"1 2 3 4", 10, true},  {"4 3 2 1", 10, true},    {" 4  3 2 1 ", 10, true},
-                 {"1 2 3 5", 10, false}, {"1 1 1 11", 13, true},   {"1 1 1 11", 10, false},
-                 {"1,2,3,4", 10, false}, {"1 2 3 4 5", 13, false}, {"", 13, false}};
+    } cases[] = {{"1 2 3 4", 10, true},  {"4 3 2 1", 10, true},   {" 4  3 2 1 ", 10, true},
+                 {"1 2 3 5", 10, false}, {"1 1 1 11", 13, true},  {"1 1 1 11", 10, false},
+                 {"1,2,3,4", 10, true},  {"1 2 3 4x", 10, false}, {"1 2 3 4 5", 13, false},
+                 {"", 13, false}};
     for (const auto& c : cases) {
         SetMaxValue(c.nMax);
         EXPECT_EQ(IsInCollection(c.szQuestion, list), c.bIn) << c.szQuestion << " " << c.nMax;
