@@ -200,10 +200,7 @@ bool SaveCollection(Collection& list, const QString& strPath, bool bMyFavorite,
         ShowWriteError(pMessages, strPath + QStringLiteral(".bad"));
         return false;
     }
-    if (!file.Save(strPath)) {
-        ShowWriteError(pMessages, strPath);
-        return false;
-    }
+    if (!file.Save(strPath, pMessages)) return false;
     list.m_bUnreadLines = false;
     return true;
 }

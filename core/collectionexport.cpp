@@ -54,33 +54,34 @@ QString GetSolutionText(const QString& strQuestion, bool bStandard) {
     return saLines.join(kCrLf);
 }
 
-CollectionExportOptions ReadExportOptions(bool bMyFavorite) {
+CollectionExportOptions ReadExportOptions(const CRegistryStore& registry, bool bMyFavorite) {
     CollectionExportOptions options;
     options.strTitle =
-        CRegistryStore::ReadText(kFileSubKey, ValueName("Last Saved Title - %1", bMyFavorite),
-                                 GetCollectionTitle(bMyFavorite));
-    options.strFolder = CRegistryStore::ReadText(
-        kFileSubKey, ValueName("Last Saved Folder - %1", bMyFavorite), QString());
-    options.strPath = CRegistryStore::ReadText(
-        kFileSubKey, ValueName("Last Saved Path - %1", bMyFavorite), QString());
-    options.bNotes = CRegistryStore::ReadNumber(
-                         kFileSubKey, ValueName("Last Saved Note - %1", bMyFavorite), 1) != 0;
-    options.bAnswers = CRegistryStore::ReadNumber(
-                           kFileSubKey, ValueName("Last Saved Answer - %1", bMyFavorite), 1) != 0;
+        registry.ReadText(kFileSubKey, ValueName("Last Saved Title - %1", bMyFavorite),
+                          GetCollectionTitle(bMyFavorite));
+    options.strFolder =
+        registry.ReadText(kFileSubKey, ValueName("Last Saved Folder - %1", bMyFavorite), QString());
+    options.strPath =
+        registry.ReadText(kFileSubKey, ValueName("Last Saved Path - %1", bMyFavorite), QString());
+    options.bNotes =
+        registry.ReadNumber(kFileSubKey, ValueName("Last Saved Note - %1", bMyFavorite), 1) != 0;
+    options.bAnswers =
+        registry.ReadNumber(kFileSubKey, ValueName("Last Saved Answer - %1", bMyFavorite), 1) != 0;
     return options;
 }
 
-void WriteExportOptions(bool bMyFavorite, const CollectionExportOptions& options) {
-    CRegistryStore::WriteText(kFileSubKey, ValueName("Last Saved Title - %1", bMyFavorite),
-                              options.strTitle);
-    CRegistryStore::WriteText(kFileSubKey, ValueName("Last Saved Folder - %1", bMyFavorite),
-                              options.strFolder);
-    CRegistryStore::WriteText(kFileSubKey, ValueName("Last Saved Path - %1", bMyFavorite),
-                              options.strPath);
-    CRegistryStore::WriteNumber(kFileSubKey, ValueName("Last Saved Note - %1", bMyFavorite),
-                                options.bNotes ? 1 : 0);
-    CRegistryStore::WriteNumber(kFileSubKey, ValueName("Last Saved Answer - %1", bMyFavorite),
-                                options.bAnswers ? 1 : 0);
+void WriteExportOptions(CRegistryStore& registry, bool bMyFavorite,
+                        const CollectionExportOptions& options) {
+    registry.WriteText(kFileSubKey, ValueName("Last Saved Title - %1", bMyFavorite),
+                       options.strTitle);
+    registry.WriteText(kFileSubKey, ValueName("Last Saved Folder - %1", bMyFavorite),
+                       options.strFolder);
+    registry.WriteText(kFileSubKey, ValueName("Last Saved Path - %1", bMyFavorite),
+                       options.strPath);
+    registry.WriteNumber(kFileSubKey, ValueName("Last Saved Note - %1", bMyFavorite),
+                         options.bNotes ? 1 : 0);
+    registry.WriteNumber(kFileSubKey, ValueName("Last Saved Answer - %1", bMyFavorite),
+                         options.bAnswers ? 1 : 0);
 }
 
 QString BuildCollectionExportText(const Collection& list, const QString& strTitle, bool bNotes,

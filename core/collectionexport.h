@@ -6,6 +6,7 @@
 
 #include <QString>
 
+class CRegistryStore;
 class IMessagePresenter;
 
 // "A1: ..." lines joined by CR LF (no break after the last), or the no-solution text, under
@@ -22,8 +23,9 @@ struct CollectionExportOptions {
 };
 
 // Registry names formed with the list's name in the current language.
-CollectionExportOptions ReadExportOptions(bool bMyFavorite);
-void WriteExportOptions(bool bMyFavorite, const CollectionExportOptions& options);
+CollectionExportOptions ReadExportOptions(const CRegistryStore& registry, bool bMyFavorite);
+void WriteExportOptions(CRegistryStore& registry, bool bMyFavorite,
+                        const CollectionExportOptions& options);
 
 // The exported text: title, then every item with its note and its standard-rule solutions
 // as chosen; trailing line breaks removed.

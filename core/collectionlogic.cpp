@@ -146,14 +146,14 @@ bool CCollectionManager::DeleteSelected() {
     return true;
 }
 
-void CCollectionManager::LoadSettings() {
-    m_bAdvanced = CRegistryStore::ReadNumber(kManagerSubKey, kAdvancedValue, 0) == 1;
-    m_bShowSolutions = CRegistryStore::ReadNumber(kManagerSubKey, kShowSolutionValue, 0) == 1;
+void CCollectionManager::LoadSettings(const CRegistryStore& registry) {
+    m_bAdvanced = registry.ReadNumber(kManagerSubKey, kAdvancedValue, 0) == 1;
+    m_bShowSolutions = registry.ReadNumber(kManagerSubKey, kShowSolutionValue, 0) == 1;
 }
 
-void CCollectionManager::SaveSettings() const {
-    CRegistryStore::WriteNumber(kManagerSubKey, kAdvancedValue, m_bAdvanced ? 1 : 0);
-    CRegistryStore::WriteNumber(kManagerSubKey, kShowSolutionValue, m_bShowSolutions ? 1 : 0);
+void CCollectionManager::SaveSettings(CRegistryStore& registry) const {
+    registry.WriteNumber(kManagerSubKey, kAdvancedValue, m_bAdvanced ? 1 : 0);
+    registry.WriteNumber(kManagerSubKey, kShowSolutionValue, m_bShowSolutions ? 1 : 0);
 }
 
 void CCollectionManager::SelectQuestion(const QString& strQuestion) {

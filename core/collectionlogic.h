@@ -6,6 +6,7 @@
 
 #include <QString>
 
+class CRegistryStore;
 class IMessagePresenter;
 
 // Quick save into a list: OK only for a valid question not yet in the target list.
@@ -88,8 +89,8 @@ public:
     bool HasChanged() const { return m_bChanged; }
 
     // The two check boxes, read when the manager opens and stored when it closes.
-    void LoadSettings();
-    void SaveSettings() const;
+    void LoadSettings(const CRegistryStore& registry);
+    void SaveSettings(CRegistryStore& registry) const;
 
 private:
     void SelectQuestion(const QString& strQuestion);

@@ -46,11 +46,12 @@ QPushButton* MakeButton(std::uint32_t nTipId, const char* szName, QWidget* pPare
 CCollectionManagerDialog::CCollectionManagerDialog(Collection& list, const QString& strPath,
                                                    bool bMyFavorite, Collection& other,
                                                    const QString& strOtherPath,
-                                                   const CServices& services, QWidget* pParent)
-    : QDialog(pParent), m_services(services),
+                                                   const CServices& services,
+                                                   CRegistryStore& registry, QWidget* pParent)
+    : QDialog(pParent), m_services(services), m_registry(registry),
       m_manager(list, strPath, bMyFavorite, other, strOtherPath, *services.pMessages) {
     setWindowTitle(GetCollectionTitle(bMyFavorite));
-    m_manager.LoadSettings();
+    m_manager.LoadSettings(m_registry);
 
     m_pList = new QTreeWidget(this);
     m_pList->setObjectName("list");
@@ -126,7 +127,7 @@ CCollectionManagerDialog::CCollectionManagerDialog(Collection& list, const QStri
 }
 
 void CCollectionManagerDialog::done(int nResult) {
-    m_manager.SaveSettings();
+    m_manager.SaveSettings(m_registry);
     QDialog::done(nResult);
 }
 
@@ -212,11 +213,11 @@ void CCollectionManagerDialog::OnCopy() {
 
 void CCollectionManagerDialog::OnExport() {
     const bool bMyFavorite = m_manager.IsMyFavorite();
-    CSaveCollectionDialog dialog(ReadExportOptions(bMyFavorite), *m_services.pFiles,
+    CSaveCollectionDialog dialog(ReadExportOptions(m_registry, bMyFavorite), *m_services.pFiles,
                                  *m_services.pMessages, this);
     if (dialog.exec() != QDialog::Accepted) return;
     const CollectionExportOptions options = dialog.GetOptions();
-    WriteExportOptions(bMyFavorite, options);
+    WriteExportOptions(m_registry, bMyFavorite, options);
     ExportCollection(m_manager.GetList(), options, *m_services.pMessages);
     ShowSelection();
 }

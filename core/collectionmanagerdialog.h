@@ -8,6 +8,7 @@
 
 #include <QDialog>
 
+class CRegistryStore;
 class QCheckBox;
 class QPlainTextEdit;
 class QPushButton;
@@ -16,10 +17,12 @@ class QTreeWidget;
 class CCollectionManagerDialog : public QDialog {
     Q_OBJECT
 public:
-    // services needs the message presenter and the file chooser.
+    // services needs the message presenter and the file chooser; the registry keeps the
+    // window's choices and the export options.
     CCollectionManagerDialog(Collection& list, const QString& strPath, bool bMyFavorite,
                              Collection& other, const QString& strOtherPath,
-                             const CServices& services, QWidget* pParent = nullptr);
+                             const CServices& services, CRegistryStore& registry,
+                             QWidget* pParent = nullptr);
 
     // True when either list changed while the manager was open.
     bool HasChanged() const { return m_manager.HasChanged(); }
@@ -39,6 +42,7 @@ private:
 
     CFullRangeScope m_fullRange;
     CServices m_services;
+    CRegistryStore& m_registry;
     CCollectionManager m_manager;
     QTreeWidget* m_pList = nullptr;
     QPlainTextEdit* m_pQuestion = nullptr;
