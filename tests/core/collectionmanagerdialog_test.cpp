@@ -48,10 +48,12 @@ private:
     Collection m_troubles;
     QString m_strFavoritePath;
     QString m_strTroublePath;
+    std::unique_ptr<CRegistryStore> m_pRegistry;
 
     std::unique_ptr<CCollectionManagerDialog> OpenFavorites() {
         auto pDialog = std::make_unique<CCollectionManagerDialog>(
-            m_favorites, m_strFavoritePath, true, m_troubles, m_strTroublePath, m_fakes.Services());
+            m_favorites, m_strFavoritePath, true, m_troubles, m_strTroublePath, m_fakes.Services(),
+            *m_pRegistry);
         pDialog->show();
         return pDialog;
     }
@@ -84,8 +86,8 @@ private:
 private slots:
     void init() {
         m_pFolders = std::make_unique<CTestFolders>();
-        CRegistryStore::SetBaseKey(m_pFolders->Home() + "/registry.ini",
-                                   "software\\Korvane\\Tetralyx\\1.3");
+        m_pRegistry = std::make_unique<CRegistryStore>(m_pFolders->Home() + "/registry.ini",
+                                                       "software\\Korvane\\Tetralyx\\1.3");
         m_strFavoritePath = GetCollectionPath(true);
         m_strTroublePath = GetCollectionPath(false);
         QVERIFY(m_strFavoritePath.startsWith(m_pFolders->Home()));
@@ -96,7 +98,7 @@ private slots:
         SetMaxValue(10);
     }
     void cleanup() {
-        CRegistryStore::SetBaseKey(QString(), QString());
+        m_pRegistry.reset();
         m_pFolders.reset();
     }
 
@@ -161,7 +163,7 @@ private slots:
         pDialog->accept();
         pDialog.reset();
         QCOMPARE(GetMaxValue(), 10u);
-        QCOMPARE(CRegistryStore::ReadNumber("FM", "Enable Power and Root", 0), 1);
+        QCOMPARE(m_pRegistry->ReadNumber("FM", "Enable Power and Root", 0), 1);
         Collection reloaded;
         LoadCollection(reloaded, m_strFavoritePath, true);
         QCOMPARE(reloaded.m_items.size(), size_t(2));
@@ -262,11 +264,11 @@ private slots:
         QVERIFY(Messages().isEmpty());
         QCOMPARE(CTestFolders::ReadFile(strChosen + ".txt"),
                  QByteArray("\t\tBest\r\n\r\nQ1: 3 3 8 8\r\nNote: \r\nclassic"));
-        QCOMPARE(CRegistryStore::ReadText("File", "Last Saved Path - My Favorite", ""),
+        QCOMPARE(m_pRegistry->ReadText("File", "Last Saved Path - My Favorite", ""),
                  strChosen + ".txt");
-        QCOMPARE(CRegistryStore::ReadText("File", "Last Saved Folder - My Favorite", ""),
+        QCOMPARE(m_pRegistry->ReadText("File", "Last Saved Folder - My Favorite", ""),
                  m_pFolders->Scratch());
-        QCOMPARE(CRegistryStore::ReadNumber("File", "Last Saved Answer - My Favorite", 1), 0);
+        QCOMPARE(m_pRegistry->ReadNumber("File", "Last Saved Answer - My Favorite", 1), 0);
 
         // The options come back; a read-only target is refused after the overwrite question.
         QVERIFY(QFile::setPermissions(strChosen + ".txt", QFileDevice::ReadOwner));
@@ -299,7 +301,7 @@ private slots:
         QCOMPARE(pDialog->width(), nNarrow);
         Child<QCheckBox>(pDialog.get(), "showSolution")->setChecked(true);
         pDialog->reject();
-        QCOMPARE(CRegistryStore::ReadNumber("FM", "Show Solution", 0), 1);
+        QCOMPARE(m_pRegistry->ReadNumber("FM", "Show Solution", 0), 1);
         pDialog.reset();
         pDialog = OpenFavorites();
         QVERIFY(Child<QPlainTextEdit>(pDialog.get(), "solutions")->isVisible());
