@@ -1,6 +1,8 @@
 #include "play/plainmaindialog.h"
 
 #include "core/application.h"
+#include "core/collection.h"
+#include "core/collectionmanagerdialog.h"
 #include "core/language.h"
 #include "core/localizedtext.h"
 #include "core/stringids.h"
@@ -81,6 +83,14 @@ QAction* CPlainMainDialog::AddCommand(QMenu* pMenu, std::uint32_t nTextId) {
 
 void CPlainMainDialog::BuildToolsMenu() {
     QMenu* pTools = AddMenu(IDS_MENU_TOOLS_T);
+    m_pTroubleAction = AddCommand(pTools, IDS_MENU_TOOLS_TROUBLE_MAKER_T);
+    m_pFavoriteAction = AddCommand(pTools, IDS_MENU_TOOLS_MY_FAVORITE_M);
+    for (QAction* pAction : {m_pTroubleAction, m_pFavoriteAction}) {
+        const bool bMyFavorite = pAction == m_pFavoriteAction;
+        connect(pAction, &QAction::triggered, this,
+                [this, bMyFavorite] { OnOpenCollection(bMyFavorite); });
+    }
+    pTools->addSeparator();
     auto* pLanguages = new QActionGroup(this);
     // Each language names itself in its own script, whatever the current language.
     static const char* const szaLabels[] = {"&English", "&Simplified Chinese (简体中文)",
@@ -126,6 +136,23 @@ void CPlainMainDialog::BuildMusicMenu() {
         });
         m_pMusicOnAction->setChecked(m_pMusic->Settings().m_bMusicOn);
     });
+}
+
+void CPlainMainDialog::OnOpenCollection(bool bMyFavorite) {
+    const CServices& services = m_app.GetServices();
+    if (!services.pMessages || !services.pFiles) return;
+    // The files are the lists' only home here: read them fresh each time.
+    const QString strFavoritePath = m_app.GetFavoritePath();
+    const QString strTroublePath = m_app.GetTroublePath();
+    Collection favorites;
+    Collection troubles;
+    LoadCollection(favorites, strFavoritePath, true);
+    LoadCollection(troubles, strTroublePath, false);
+    CCollectionManagerDialog manager(
+        bMyFavorite ? favorites : troubles, bMyFavorite ? strFavoritePath : strTroublePath,
+        bMyFavorite, bMyFavorite ? troubles : favorites,
+        bMyFavorite ? strTroublePath : strFavoritePath, services, m_app.GetRegistryStore(), this);
+    manager.exec();
 }
 
 QAction* CPlainMainDialog::GetLanguageAction(int nIndex) const {

@@ -34,6 +34,10 @@ public:
     // The Music menu's two commands; null without a music player.
     QAction* GetMusicOnAction() const { return m_pMusicOnAction; }
     QAction* GetBackgroundMusicAction() const { return m_pBackgroundMusicAction; }
+    // Tools: the managers of Trouble Maker and My Favorite.
+    QAction* GetCollectionAction(bool bMyFavorite) const {
+        return bMyFavorite ? m_pFavoriteAction : m_pTroubleAction;
+    }
 
     // Switches the language by its menu index and relabels the window.
     void OnSelectLanguage(int nIndex);
@@ -57,6 +61,7 @@ private:
     void BuildHelpMenu();
     void BuildMusicMenu();
     void Relabel();
+    void OnOpenCollection(bool bMyFavorite);
 
     struct Labelled {
         QMenu* pMenu = nullptr;
@@ -67,6 +72,8 @@ private:
     CApplication& m_app;
     CMainWindowSession* m_pSession = nullptr;
     std::vector<Labelled> m_labelled;
+    QAction* m_pTroubleAction = nullptr;
+    QAction* m_pFavoriteAction = nullptr;
     std::array<QAction*, 3> m_apLanguages{};
     QAction* m_pHelpAction = nullptr;
     QAction* m_pAboutAction = nullptr;

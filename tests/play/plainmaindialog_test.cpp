@@ -1,6 +1,7 @@
 // The plain main window on a configured application: menus, languages, help, About,
 // and the requests of other running copies.
 #include "core/application.h"
+#include "core/collectionmanagerdialog.h"
 #include "core/language.h"
 #include "core/localizedtext.h"
 #include "core/registrystore.h"
@@ -11,16 +12,19 @@
 #include "play/mainwindowsession.h"
 #include "play/plainmaindialog.h"
 #include "tests/support/fakeservices.h"
+#include "tests/support/nextdialog.h"
 #include "tests/support/testfolders.h"
 #include "tests/support/urlrecorder.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <memory>
 
@@ -120,6 +124,31 @@ private slots:
         window.GetLanguageAction(0)->trigger();
         QCOMPARE(MenuTitles(window), (QStringList{"&Tools", "&Help"}));
         QCOMPARE(Store().ReadNumber("Shell", "LCID", 0), 1033);
+    }
+
+    void theToolsMenuOpensTheCollectionManagers() {
+        QVERIFY(CTestFolders::WriteFile(m_pFolders->Home() + "/ctm.ini",
+                                        "[Trouble Maker]\r\nfmt 1 = 3 3 8 8,hard\r\n"));
+        CPlainMainDialog window(*m_pApp);
+        QCOMPARE(window.GetCollectionAction(false)->text(), QString("T&rouble Maker..."));
+        QCOMPARE(window.GetCollectionAction(true)->text(), QString("&My Favorite..."));
+        for (const bool bMyFavorite : {false, true}) {
+            QStringList saRows;
+            CNextDialog<CCollectionManagerDialog> manager([&](CCollectionManagerDialog* pManager) {
+                saRows.append(pManager->windowTitle());
+                const QTreeWidget* pList = pManager->findChild<QTreeWidget*>("list");
+                for (int i = 0; i < pList->topLevelItemCount(); ++i)
+                    saRows.append(pList->topLevelItem(i)->text(1));
+                pManager->findChild<QCheckBox*>("showSolution")->setChecked(bMyFavorite);
+                pManager->accept();
+            });
+            window.GetCollectionAction(bMyFavorite)->trigger();
+            QVERIFY(manager.Done());
+            QCOMPARE(saRows, bMyFavorite ? QStringList{"My Favorite"}
+                                         : (QStringList{"Trouble Maker", "3 3 8 8"}));
+        }
+        // The manager keeps its choices in the application's store.
+        QCOMPARE(Store().ReadNumber("FM", "Show Solution", 0), 1);
     }
 
     void helpOpensTheContents() {
