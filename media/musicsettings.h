@@ -3,6 +3,8 @@
 // "%%root_path%%" in its place, so that a moved installation keeps its own media.
 #pragma once
 
+#include "core/soundeffect.h"
+
 #include <QString>
 
 #include <array>
@@ -20,9 +22,6 @@ enum class MusicContext {
     WorldCupHolyWar,
 };
 inline constexpr int kMusicContextCount = 7;
-
-enum class SoundEffect { GoNext, GoPrevious, Correct, Incorrect, Abnormal, TimeUp };
-inline constexpr int kSoundEffectCount = 6;
 
 // A training beats a training game, which beats a World Cup; the World Cup's level follows its
 // rule and the J/Q/K switch. Nothing running gives the general slot.
@@ -44,8 +43,10 @@ struct CMusicSettings {
     const CMusicSlot& Slot(MusicContext context) const {
         return m_aSlots[static_cast<size_t>(context)];
     }
-    const QString& Effect(SoundEffect effect) const {
-        return m_saEffects[static_cast<size_t>(effect)];
+    // An empty path (nothing plays) for SoundEffect::None.
+    QString Effect(SoundEffect effect) const {
+        const auto nSlot = static_cast<size_t>(effect);
+        return nSlot < m_saEffects.size() ? m_saEffects[nSlot] : QString();
     }
     bool operator==(const CMusicSettings&) const = default;
 };

@@ -5,11 +5,11 @@
 // command line builds one of these to print the same verdicts.
 #pragma once
 
+#include "core/soundeffect.h"
 #include "play/comments.h"
 #include "play/playrun.h"
 #include "play/questioninput.h"
 #include "play/rulestate.h"
-#include "play/soundeffect.h"
 
 #include "core/language.h"
 

@@ -1,7 +1,10 @@
-// The sound effects play asks for, by the names the sound settings give them.
+// The sound effects, in the order of their slots in the sound settings. Play logic names the
+// effect a moment asks for; the music player plays that slot's file. Plain C++, so that
+// window-free logic can name effects too.
 #pragma once
 
-enum class SoundEffect { None, Correct, Incorrect, Abnormal, GoNext, GoPrevious, TimeUp };
+enum class SoundEffect { GoNext, GoPrevious, Correct, Incorrect, Abnormal, TimeUp, None };
+inline constexpr int kSoundEffectCount = 6; // None has no slot
 
 // The effect's name in the sound settings ("Correct", "Go Next", ...); "" for None.
 constexpr const char* GetSoundEffectName(SoundEffect effect) {
