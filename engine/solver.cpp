@@ -34,8 +34,8 @@ const CompiledTemplates& GetCompiledTemplates() {
     return compiled;
 }
 
-// One template's contribution as the steps say it: instances written out and judged one by
-// one, the representatives of each family chosen from the texts.
+// One template's contribution from its text: instances written out and judged one by one,
+// the representatives of each family chosen from the texts.
 void AddTemplateByText(std::vector<std::string>& saSolutions, const CanonicalTemplate& canonical,
                        const ValueOrderings& orderings, bool bStandard) {
     std::vector<std::string> saFound;

@@ -86,7 +86,7 @@ expect_in "" "" 2 judge --max 10 "1 2 3 11"
 expect_in "" "" 2 judge --level 5 "1 2 3 4"
 expect_in "" "" 2 judge "1 2 3 4" "5"
 
-# The complete lists: every question once, in order, and the published count of the
+# The complete lists: every question once, in order, and the known count of the
 # solvable ones under the standard rule.
 expect_list() { # expect_list ARGS... -> "questions solved first last"
     "$cli" list "$@" | awk -F': ' '{ n++; if ($2 != "") s++; if (n == 1) f = $1; l = $1 }

@@ -80,8 +80,7 @@ void Respell(std::unique_ptr<AnswerTree>& pTree, std::mt19937& random) {
         const bool bInverse = t.strOperator == "-" || t.strOperator == "/";
         static const std::map<std::string, std::string> kOpposite = {
             {"+", "-"}, {"-", "+"}, {"*", "/"}, {"/", "*"}};
-        const std::string strOuter =
-            bInverse ? kOpposite.at(right.strOperator) : right.strOperator;
+        const std::string strOuter = bInverse ? kOpposite.at(right.strOperator) : right.strOperator;
         if (t.strOperator == "/" && right.strOperator == "/") {
             // a/(b/c) = a*c/b
             pTree = Node("/", Node("*", std::move(t.pLeft), std::move(right.pRight)),

@@ -1,4 +1,4 @@
-// The solver over whole value ranges: the published counts of solvable questions, the
+// The solver over whole value ranges: the known counts of solvable questions, the
 // compiled path against the text path, the soundness of every entry, and the signature of
 // the four complete lists.
 #include "engine/enginestate.h"
