@@ -1,6 +1,7 @@
 // The training setup dialog as the player meets it, and a whole training game started from
 // it: setup, two answers, Previous/Next, Done and the report.
 #include "core/language.h"
+#include "media/kvmessageboxdialog.h"
 #include "play/runlogic.h"
 #include "play/trainingsetupdialog.h"
 #include "tests/support/fakeservices.h"
@@ -163,6 +164,10 @@ private slots:
                  "(Addition, Subtraction, Multiplication and Division)\r\nValue Range: "
                  "1-10\r\nScores: 1/5\r\nTime: 3 min 20 sec");
         QCOMPARE(logic.GetMode(), PlayMode::Normal);
+        CKVMessageBoxDialog report(services.messages.m_requests.back().strMessage, QString(),
+                                   KV_MB_OK, false, QString(), false, false);
+        report.show();
+        Picture(report, "training-game-report");
     }
 };
 
