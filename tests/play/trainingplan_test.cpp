@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <QTemporaryDir>
 
 #include <map>
 
@@ -82,6 +83,23 @@ TEST(TrainingPlan, StoredValuesOutOfRangeFallBack) {
         EXPECT_EQ(plan.m_nMinutes, c.nMinutes);
         EXPECT_EQ(plan.m_nDifficulty, c.nDifficulty);
     }
+}
+
+TEST(TrainingPlan, ValuesOfTheWrongKindInTheRegistryStoreReadAsDefaults) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    CRegistryStore::SetBaseKey(folder.filePath("registry.ini"), "software\\Korvane\\Tetralyx\\1.3");
+    CRegistryStore store;
+    ASSERT_TRUE(store.WriteText("Training Game", "Question Count", "12"));
+    ASSERT_TRUE(store.WriteNumber("Training Game", "Minutes", 7));
+    ASSERT_TRUE(store.WriteText("Training Game", "End 4", "junk"));
+    TrainingPlan plan;
+    plan.Load(store, PlayMode::TrainingGame);
+    EXPECT_EQ(plan.m_nQuestionCount, 40);
+    EXPECT_EQ(plan.m_nMinutes, 7);
+    EXPECT_EQ(plan.m_naEnd[3], 10);
+    ASSERT_TRUE(plan.Save(store, PlayMode::TrainingGame));
+    EXPECT_EQ(store.ReadNumber("Training Game", "Question Count", 0), 40);
 }
 
 TEST(TrainingPlan, LoadedBoundsAreMadeConsistent) {
