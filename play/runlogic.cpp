@@ -74,7 +74,6 @@ void CRunLogic::StartWorldCup() {
     plan.m_bJQK = rule.m_bJQK;
     plan.m_nDifficulty = !rule.m_bStandard && rule.m_bJQK ? 3 : 2;
     plan.m_nQuestionCount = kWorldCupQuestions;
-    plan.NormalizeRange();
     Begin(PlayMode::WorldCup, plan, {});
 }
 
@@ -83,8 +82,7 @@ void CRunLogic::Begin(PlayMode mode, const TrainingPlan& planIn,
     if (IsRunMode(m_logic.GetMode())) EndRun(false);
     // The dialog keeps its plan consistent; a plan from elsewhere is made so here.
     TrainingPlan plan = planIn;
-    plan.FixLoadedValues();
-    plan.ClampCounts();
+    plan.MakeRunnable();
 
     CRuleState& rule = m_logic.Rule();
     rule.m_bStandard = plan.m_bStandard;

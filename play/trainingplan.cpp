@@ -102,10 +102,6 @@ void TrainingPlan::FixLoadedValues() {
     if (m_nQuestionCount < kMinQuestions || m_nQuestionCount > kMaxQuestions) m_nQuestionCount = 40;
     if (m_nMinutes < kMinMinutes || m_nMinutes < m_nQuestionCount / 10 || m_nMinutes > kMaxMinutes)
         m_nMinutes = m_nQuestionCount;
-    // A collection run needs at least one collection, as the dialog insists.
-    if (!m_bTroubleMaker && !m_bMyFavorite) m_bTroubleMaker = m_bMyFavorite = true;
-    if (!m_bHaveSolution && !m_bNoSolution) m_bHaveSolution = m_bNoSolution = true;
-
     const int nMax = GetMaxValue();
     int nLow = 1;
     for (int& nStart : m_naStart) {
@@ -115,6 +111,15 @@ void TrainingPlan::FixLoadedValues() {
     const bool bEndBroken = m_naEnd[0] < m_naStart[0] || m_naEnd[3] > nMax ||
                             !std::is_sorted(m_naEnd.begin(), m_naEnd.end());
     if (bEndBroken) m_naEnd.fill(nMax);
+    MakeRunnable();
+}
+
+void TrainingPlan::MakeRunnable() {
+    if (m_nDifficulty < 1 || m_nDifficulty > 4) m_nDifficulty = 1;
+    ClampCounts();
+    // A collection run needs at least one collection, as the dialog insists.
+    if (!m_bTroubleMaker && !m_bMyFavorite) m_bTroubleMaker = m_bMyFavorite = true;
+    if (!m_bHaveSolution && !m_bNoSolution) m_bHaveSolution = m_bNoSolution = true;
     NormalizeRange();
 }
 

@@ -42,6 +42,9 @@ struct TrainingPlan {
     void NormalizeRange();
     // Count and minutes outside what the dialog's spin boxes allow are clamped into them.
     void ClampCounts();
+    // What any plan needs before a run: counts and difficulty in range, a collection chosen,
+    // a normalised range. Unlike FixLoadedValues it keeps minutes the player chose.
+    void MakeRunnable();
 
     static constexpr int kMinQuestions = 5;
     static constexpr int kMaxQuestions = 500;

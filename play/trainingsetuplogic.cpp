@@ -116,9 +116,7 @@ void CTrainingSetupLogic::SetTimeLimit(bool bOn) {
 }
 
 TrainingPlan CTrainingSetupLogic::Accept() {
-    m_controls.NormalizeRange();
-    m_controls.ClampCounts();
-    if (m_controls.m_nDifficulty < 1 || m_controls.m_nDifficulty > 4) m_controls.m_nDifficulty = 1;
+    m_controls.MakeRunnable();
     ReadAll();
     return m_plan;
 }

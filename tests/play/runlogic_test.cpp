@@ -199,13 +199,18 @@ TEST(TrainingGame, AnsweringTheLastQuestionOffersToFinish) {
 
 TEST(TrainingGame, TheClockCountsDownAndEndsTheGameOnceWhenTimeIsUp) {
     struct Case {
-        int nMinutes;
+        int nCount;
+        int nMinutes; // as the player chose them, even below a tenth of the count
         const char* szTime;
     };
-    for (const Case& c :
-         {Case{40, "Time: 40 min 0 sec"}, Case{60, "Time: 1 hour(s) 0 minutes 0 seconds"}}) {
+    const Case kCases[] = {
+        {5, 40, "Time: 40 min 0 sec"},
+        {5, 60, "Time: 1 hour(s) 0 minutes 0 seconds"},
+        {40, 3, "Time: 3 min 0 sec"},
+    };
+    for (const Case& c : kCases) {
         RunBench bench;
-        TrainingPlan plan = CollectionPlan(5, true);
+        TrainingPlan plan = CollectionPlan(c.nCount, true);
         plan.m_nMinutes = c.nMinutes;
         bench.runs.StartRun(PlayMode::TrainingGame, plan, {kFive, {}});
         const qsizetype nBefore = bench.Messages().size();
