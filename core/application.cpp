@@ -4,28 +4,31 @@
 #include "core/debuglog.h"
 #include "core/language.h"
 #include "core/localizedtext.h"
-#include "core/messageboxstyle.h"
+#include "core/messagepresenter.h"
 #include "core/pathutils.h"
-#include "core/registrystore.h"
 #include "core/stringids.h"
 #include "core/systeminfo.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 namespace {
 
-CApplication* g_pApp = nullptr;
-
 const QString kBaseKey = QStringLiteral("software\\Korvane\\Tetralyx\\1.3");
-
-constexpr unsigned kStyleOkExclamation = KV_MB_OK | KV_MB_ICONEXCLAMATION;
 
 QString WithoutTrailingSlash(QString strPath) {
     while (strPath.size() > 1 && strPath.endsWith(u'/'))
         strPath.chop(1);
     return strPath;
+}
+
+// Whether a file can be created there: the folder's permission bits do not tell for root,
+// for read-only mounts or for a path that runs through a file.
+bool CanWriteInFolder(const QString& strFolder) {
+    QTemporaryFile probe(QDir(strFolder).filePath(QStringLiteral(".write-probe-XXXXXX")));
+    return probe.open();
 }
 
 // The user's copy must be writable even when the shipped file is read-only.
@@ -45,34 +48,29 @@ bool IsWorldCupTitle(const QString& strTitle) {
     return false;
 }
 
-CApplication::CApplication() {
-    if (!g_pApp) g_pApp = this;
-}
+CApplication::CApplication(const CServices& services) : m_services(services) {}
 
 CApplication::~CApplication() {
     // The lock goes last, after the socket other copies could still reach.
     m_pInstanceServer.reset();
     if (m_pInstanceLock) m_pInstanceLock->Unlock();
-    if (g_pApp == this) g_pApp = nullptr;
 }
 
-CApplication* CApplication::Get() {
-    return g_pApp;
+void CApplication::ShowNotice(std::uint32_t nTextId, const QString& strParam) {
+    if (m_services.pMessages)
+        m_services.pMessages->ShowMessage(LocalizedText(nTextId, strParam), QString(),
+                                          KV_MB_OK | KV_MB_ICONEXCLAMATION);
 }
 
 int CApplication::Run(const CStartupHooks& hooks) {
-    return Run(GetModulePath(2), GetUserFolder(), hooks);
+    return Run(GetModulePath(2), ::GetUserFolder(), hooks);
 }
 
 int CApplication::Run(const QString& strAppFolder, const QString& strUserFolder,
                       const CStartupHooks& hooks) {
     m_nStringRecords = CountStringRecords();
 
-    m_strRegistryRoot = QDir(strUserFolder).filePath(QStringLiteral("registry.ini"));
-    m_strRegistryKey = kBaseKey;
-    CRegistryStore::SetBaseKey(m_strRegistryRoot, m_strRegistryKey);
-
-    switch (Configure(strAppFolder, strUserFolder, hooks)) {
+    switch (Configure(strAppFolder, strUserFolder)) {
     case ConfigResult::AlreadyRunning:
         return kExitOk;
     case ConfigResult::BrokenInstallation:
@@ -84,25 +82,23 @@ int CApplication::Run(const QString& strAppFolder, const QString& strUserFolder,
     m_bDebugLog = false;
 
     if (IsWorldCupRunningElsewhere()) {
-        if (hooks.fnShowMessage)
-            hooks.fnShowMessage(
+        if (m_services.pMessages)
+            m_services.pMessages->ShowMessage(
                 LocalizedText(IDS_DIALOG_MAIN_PROMPT_DENY_START_DURING_WORLD_CUP, m_strProductName),
-                LocalizedText(IDS_DIALOG_MAIN_PROMPT_DENY_NEW_CAPTION), kStyleOkExclamation);
+                LocalizedText(IDS_DIALOG_MAIN_PROMPT_DENY_NEW_CAPTION),
+                KV_MB_OK | KV_MB_ICONEXCLAMATION);
         return kExitWorldCupRunning;
     }
-
-    m_nBuildYear = kBuildYear;
-    m_nBuildMonth = kBuildMonth;
-    m_nBuildDay = kBuildDay;
-    m_strBuildDate =
-        QStringLiteral("%1-%2-%3").arg(m_nBuildYear).arg(m_nBuildMonth).arg(m_nBuildDay);
 
     return hooks.fnRunMainWindow ? hooks.fnRunMainWindow() : kExitOk;
 }
 
 CApplication::ConfigResult CApplication::Configure(const QString& strAppFolder,
-                                                   const QString& strUserFolder,
-                                                   const CStartupHooks& hooks) {
+                                                   const QString& strUserFolder) {
+    m_strRegistryRoot = QDir(strUserFolder).filePath(QStringLiteral("registry.ini"));
+    m_strRegistryKey = kBaseKey;
+    m_registry.SetBaseKey(m_strRegistryRoot, m_strRegistryKey);
+
     // 1. Single instance: a second start raises the first and ends without a word.
     m_strInstanceFolder = GetInstanceFolder();
     m_pInstanceLock = std::make_unique<CInstanceLock>(m_strInstanceFolder);
@@ -125,14 +121,21 @@ CApplication::ConfigResult CApplication::Configure(const QString& strAppFolder,
     // 6. Without the shipped defaults the installation is broken. A folder of that name
     // is no settings file either.
     if (!QFileInfo(m_strDefaultMusicPath).isFile()) {
-        if (hooks.fnShowMessage)
-            hooks.fnShowMessage(LocalizedText(IDS_ERROR_INSTALLATION_PACK_DESTROYED), QString(),
-                                kStyleOkExclamation);
+        // The program ends after this box, so it offers no help that would open a window
+        // the box blocks and the end takes away.
+        if (m_services.pMessages) {
+            MessageRequest request;
+            request.strMessage = LocalizedText(IDS_ERROR_INSTALLATION_PACK_DESTROYED);
+            request.nStyle = KV_MB_OK | KV_MB_ICONEXCLAMATION;
+            request.bOfferHelp = false;
+            m_services.pMessages->Present(request);
+        }
         return ConfigResult::BrokenInstallation;
     }
 
     // 7 and 8. The user folder must exist before the user's copy can be made in it.
     QDir().mkpath(m_strUserFolder);
+    m_bUserFolderWritable = CanWriteInFolder(m_strUserFolder);
     if (!PathExists(m_strMusicPath)) CopyUserFile(m_strDefaultMusicPath, m_strMusicPath);
     m_strFavoritePath = JoinPath(m_strUserFolder, QStringLiteral("cmf.ini"));
     m_strTroublePath = JoinPath(m_strUserFolder, QStringLiteral("ctm.ini"));
@@ -142,27 +145,33 @@ CApplication::ConfigResult CApplication::Configure(const QString& strAppFolder,
     m_strDebugFolder = WithoutTrailingSlash(QDir::tempPath());
     SetDebugLogFolder(m_strDebugFolder);
 
-    // 10 and 11. A language chosen later in the Tools menu is stored at once.
-    SetLanguageStoreHook([](std::uint32_t nLanguageId) {
-        CRegistryStore::WriteNumber(QStringLiteral("Shell"), QStringLiteral("LCID"),
-                                    static_cast<int>(nLanguageId));
-    });
+    // 10 and 11. The language the player chose last.
     LoadLanguageSetting();
     RefreshNames();
+    m_nBuildYear = kBuildYear;
+    m_nBuildMonth = kBuildMonth;
+    m_nBuildDay = kBuildDay;
+    m_strBuildDate =
+        QStringLiteral("%1-%2-%3").arg(m_nBuildYear).arg(m_nBuildMonth).arg(m_nBuildDay);
+
+    // Playing is still possible; the player hears once per start that nothing is kept.
+    if (!m_bUserFolderWritable)
+        ShowNotice(IDS_ERROR_FILE_USER_FOLDER_NOT_WRITABLE,
+                   QDir::toNativeSeparators(m_strUserFolder));
     return ConfigResult::Ok;
 }
 
 void CApplication::LoadLanguageSetting() {
-    const int nStored = CRegistryStore::ReadNumber(QStringLiteral("Shell"), QStringLiteral("LCID"),
-                                                   GetUserDefaultLanguageId());
+    const int nStored = m_registry.ReadNumber(QStringLiteral("Shell"), QStringLiteral("LCID"),
+                                              GetUserDefaultLanguageId());
     const bool bChinese = nStored == static_cast<int>(kLanguageSimplifiedChinese) ||
                           nStored == static_cast<int>(kLanguageTraditionalChinese);
     SetLanguageId(bChinese ? static_cast<std::uint32_t>(nStored) : kLanguageEnglish);
 }
 
 void CApplication::RefreshNames() {
-    m_strProductName = QString::fromStdString(GetProductName());
-    m_strCompanyName = QString::fromStdString(GetCompanyName());
+    m_strProductName = QString::fromStdString(::GetProductName());
+    m_strCompanyName = QString::fromStdString(::GetCompanyName());
 }
 
 void CApplication::RaiseOtherInstance() {

@@ -1,5 +1,8 @@
 #include "core/configfile.h"
 
+#include "core/localizedtext.h"
+#include "core/messagepresenter.h"
+#include "core/stringids.h"
 #include "engine/textlines.h"
 
 #include <QDir>
@@ -19,13 +22,10 @@ const std::string kBlockEnd = "<B End>";
 const std::string kCrLf = "\r\n";
 const std::string kAssign = " = ";
 
-CConfigFile::WriteErrorHook& ErrorHook() {
-    static CConfigFile::WriteErrorHook hook;
-    return hook;
-}
-
-void ReportWriteError(const QString& strPath) {
-    if (ErrorHook()) ErrorHook()(strPath);
+void ReportWriteError(IMessagePresenter* pMessages, const QString& strPath) {
+    if (pMessages)
+        pMessages->ShowMessage(LocalizedText(IDS_ERROR_FILE_CAN_NOT_WRITE_FILE_CHECK_FP, strPath),
+                               QString(), KV_MB_OK | KV_MB_ICONEXCLAMATION);
 }
 
 std::string Trimmed(std::string strText) {
@@ -121,10 +121,6 @@ void AppendBlock(QByteArray& baOut, const std::string& strName, const std::strin
 
 } // namespace
 
-void CConfigFile::SetWriteErrorHook(WriteErrorHook hook) {
-    ErrorHook() = std::move(hook);
-}
-
 void CConfigFile::Clear() {
     m_saLines.clear();
 }
@@ -185,10 +181,10 @@ bool CConfigFile::Load(const QString& strPath) {
     return true;
 }
 
-bool CConfigFile::Save(const QString& strPath) {
+bool CConfigFile::Save(const QString& strPath, IMessagePresenter* pMessages) {
     Tidy();
     if (strPath.isEmpty()) {
-        ReportWriteError(strPath);
+        ReportWriteError(pMessages, strPath);
         return false;
     }
     QDir().mkpath(QFileInfo(strPath).absolutePath());
@@ -214,7 +210,7 @@ bool CConfigFile::Save(const QString& strPath) {
     // when everything has been written and flushed.
     QSaveFile file(strPath);
     if (!file.open(QIODevice::WriteOnly) || file.write(baOut) != baOut.size() || !file.commit()) {
-        ReportWriteError(strPath);
+        ReportWriteError(pMessages, strPath);
         return false;
     }
     return true;

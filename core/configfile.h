@@ -5,17 +5,13 @@
 
 #include <QString>
 
-#include <functional>
 #include <string>
 #include <vector>
 
+class IMessagePresenter;
+
 class CConfigFile {
 public:
-    // Called with the path when Save cannot write a file; the application shows its
-    // message there. Without a hook a failed save is only reported by Save's result.
-    using WriteErrorHook = std::function<void(const QString& strPath)>;
-    static void SetWriteErrorHook(WriteErrorHook hook);
-
     void Clear();
 
     // Replaces the lines by the file's content. A missing or unreadable file gives an empty
@@ -23,8 +19,9 @@ public:
     bool Load(const QString& strPath);
 
     // Writes the whole document with CR LF line ends. The old file is replaced only by a
-    // complete new one, so a failure leaves it as it was; false on failure.
-    bool Save(const QString& strPath);
+    // complete new one, so a failure leaves it as it was; false on failure, and pMessages
+    // (when given) tells the player which file could not be written.
+    bool Save(const QString& strPath, IMessagePresenter* pMessages = nullptr);
 
     // Index of the header "[name]" or -1; nCount receives the number of lines that follow
     // it up to the next empty line or header.

@@ -64,6 +64,7 @@ public:
 
     // A raise request that arrived before anyone listened for it; cleared by the call.
     bool TakePendingRaise();
+    bool HasPendingRaise() const { return m_bPendingRaise; }
 
 signals:
     void RaiseRequested();

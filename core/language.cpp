@@ -1,11 +1,11 @@
 #include "core/language.h"
 
+#include "core/registrystore.h"
 #include "core/stringids.h"
 #include "core/stringtable.h"
 #include "engine/enginestate.h"
 
 #include <charconv>
-#include <utility>
 
 namespace {
 
@@ -21,7 +21,6 @@ struct LanguageState {
     int nCharset = kCharsetAnsi;
     std::string strProductName = GetLocalizedText(IDS_KVT_PRODUCT, {}, {}, {}, kColumnEnglish);
     std::string strCompanyName = GetLocalizedText(IDS_KVT_COMPANY, {}, {}, {}, kColumnEnglish);
-    std::function<void(std::uint32_t)> fnStore;
 };
 
 LanguageState& State() {
@@ -95,11 +94,7 @@ const std::array<std::string, 3>& GetLanguageIdentifiers() {
     return saIdentifiers;
 }
 
-void SetLanguageStoreHook(std::function<void(std::uint32_t)> fnStore) {
-    State().fnStore = std::move(fnStore);
-}
-
-int SelectLanguage(const std::string& strName) {
+int SelectLanguage(const std::string& strName, CRegistryStore* pStore) {
     const std::array<std::string, 3>& saNames = GetLanguageNames();
     for (std::size_t i = 0; i < saNames.size(); ++i) {
         if (saNames[i] != strName) continue;
@@ -107,7 +102,9 @@ int SelectLanguage(const std::string& strName) {
         if (!ParseIdentifier(GetLanguageIdentifiers()[i], nLanguageId)) return kLanguageUnknown;
         if (nLanguageId == GetLanguageId()) return kLanguageUnchanged;
         SetLanguageId(nLanguageId);
-        if (State().fnStore) State().fnStore(nLanguageId);
+        if (pStore)
+            pStore->WriteNumber(QStringLiteral("Shell"), QStringLiteral("LCID"),
+                                static_cast<int>(nLanguageId));
         return kLanguageSwitched;
     }
     return kLanguageUnknown;

@@ -6,8 +6,9 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
+
+class CRegistryStore;
 
 constexpr std::uint32_t kLanguageEnglish = 1033;            // 0x0409
 constexpr std::uint32_t kLanguageSimplifiedChinese = 2052;  // 0x0804
@@ -45,15 +46,12 @@ void SetLanguageId(std::uint32_t nLanguageId);
 const std::array<std::string, 3>& GetLanguageNames();
 const std::array<std::string, 3>& GetLanguageIdentifiers();
 
-// Called with the new identifier each time SelectLanguage changes the language, so that the
-// choice is stored at once. The application sets it to its registry writer.
-void SetLanguageStoreHook(std::function<void(std::uint32_t)> fnStore);
-
 // Results of SelectLanguage.
 constexpr int kLanguageUnknown = -1;  // the name is not in the list; nothing changed
 constexpr int kLanguageUnchanged = 0; // already the current language
 constexpr int kLanguageSwitched = 1;  // switched and stored
 
-// Switches to the language of that name (exact, case-sensitive). The window is relabelled by
+// Switches to the language of that name (exact, case-sensitive) and stores the choice at once
+// under "Shell"/"LCID" (pStore may be null: nothing is stored). The window is relabelled by
 // the caller after kLanguageUnchanged as well as after kLanguageSwitched.
-int SelectLanguage(const std::string& strName);
+int SelectLanguage(const std::string& strName, CRegistryStore* pStore);

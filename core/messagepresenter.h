@@ -14,6 +14,9 @@ struct MessageRequest {
     QString strDetails;      // KV_HELP_UG_IRRELEVANT makes the Details button a help link
     bool bShowCheck = false; // "Show this message next time"
     bool bCheck = false;
+    // F1 and a help link in the box; off where the program ends right after the box, so that
+    // no help window is left that the box blocks and the end takes away.
+    bool bOfferHelp = true;
 };
 
 struct MessageAnswer {

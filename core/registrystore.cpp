@@ -1,19 +1,19 @@
 #include "core/registrystore.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSettings>
-#include <QStringList>
+#include <algorithm>
 
-#include <mutex>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStringDecoder>
+#include <QStringList>
+#include <QTemporaryFile>
+
 #include <optional>
 
 namespace {
-
-// The update check reads and writes the store from its worker thread.
-std::mutex g_mutex;
-QString g_strRoot;
-QString g_strBaseKey;
 
 const QString kKeyEdges = QStringLiteral(" \t\r\n\\");
 const QString kBlanks = QStringLiteral(" \t\r\n");
@@ -65,14 +65,10 @@ struct Address {
     QString strKey;
 };
 
-std::optional<Address> MakeAddress(const QString& strSubKey, const QString& strName) {
+std::optional<Address> MakeAddress(const QString& strRoot, const QString& strBase,
+                                   const QString& strSubKey, const QString& strName) {
     Address address;
-    QString strBase;
-    {
-        std::lock_guard<std::mutex> lock(g_mutex);
-        address.strFile = g_strRoot;
-        strBase = g_strBaseKey;
-    }
+    address.strFile = strRoot;
     if (address.strFile.isEmpty()) return std::nullopt;
     const QString strValueName = TrimSet(strName, kBlanks);
     if (strValueName.isEmpty()) return std::nullopt;
@@ -84,27 +80,91 @@ std::optional<Address> MakeAddress(const QString& strSubKey, const QString& strN
     return address;
 }
 
-// The stored text with its kind tag, or nothing when the value is absent or not text.
-std::optional<QString> ReadTagged(const QString& strSubKey, const QString& strName,
-                                  const QString& strTag) {
-    const std::optional<Address> address = MakeAddress(strSubKey, strName);
-    if (!address || !QFileInfo(address->strFile).isFile()) return std::nullopt;
-    QSettings settings(address->strFile, QSettings::IniFormat);
-    const QVariant value = settings.value(address->strKey);
+bool IsPrintableAscii(const char* p, const char* pEnd) {
+    for (; p < pEnd; ++p)
+        if (*p < 0x20 || *p > 0x7E) return false;
+    return true;
+}
+
+const char* SkipBlanks(const char* p, const char* pEnd) {
+    while (p < pEnd && (*p == ' ' || *p == '\t'))
+        ++p;
+    return p;
+}
+
+bool StartsWith(const char* p, const char* pEnd, const char* szPrefix) {
+    for (; *szPrefix; ++p, ++szPrefix)
+        if (p == pEnd || *p != *szPrefix) return false;
+    return true;
+}
+
+// A section header or an entry whose value carries a kind tag, in text the store could
+// have written; anything else (random bytes, entries of no kind) is not the store's.
+bool IsUnderstoodLine(const char* p, const char* pEnd) {
+    if (p < pEnd && *p == '[') return pEnd - p > 2 && pEnd[-1] == ']' && IsPrintableAscii(p, pEnd);
+    const char* pEquals = std::find(p, pEnd, '=');
+    if (pEquals == pEnd || pEquals == p || !IsPrintableAscii(p, pEquals)) return false;
+    const char* pValue = SkipBlanks(pEquals + 1, pEnd);
+    if (pValue < pEnd && *pValue == '"') ++pValue;
+    if (!StartsWith(pValue, pEnd, "dword:") && !StartsWith(pValue, pEnd, "sz:")) return false;
+    for (const char* q = pValue; q < pEnd; ++q)
+        if (static_cast<unsigned char>(*q) < 0x20 && *q != '\t') return false;
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    [[maybe_unused]] const QString strDecoded =
+        decoder.decode(QByteArrayView(pValue, pEnd - pValue));
+    return !decoder.hasError();
+}
+
+// The lines the store understands, with CR LF ends; a header without entries is dropped.
+// One pass over the bytes, so a huge damaged file costs no more than reading it.
+QByteArray KeepUnderstoodLines(const QByteArray& baFile, bool& bDamaged) {
+    QByteArray baResult;
+    bDamaged = false;
+    const char* p = baFile.constData();
+    const char* const pFileEnd = p + baFile.size();
+    const char* pHeader = nullptr;
+    const char* pHeaderEnd = nullptr;
+    while (p < pFileEnd) {
+        const char* pLineEnd = std::find(p, pFileEnd, '\n');
+        const char* pNext = pLineEnd == pFileEnd ? pFileEnd : pLineEnd + 1;
+        if (pLineEnd > p && pLineEnd[-1] == '\r') --pLineEnd;
+        const char* pStart = SkipBlanks(p, pLineEnd);
+        const char* pEnd = pLineEnd;
+        while (pEnd > pStart && (pEnd[-1] == ' ' || pEnd[-1] == '\t'))
+            --pEnd;
+        if (pStart == pEnd) {
+            // blank: nothing to keep, nothing lost
+        } else if (!IsUnderstoodLine(pStart, pEnd)) {
+            bDamaged = true;
+        } else if (*pStart == '[') {
+            pHeader = pStart;
+            pHeaderEnd = pEnd;
+        } else {
+            if (pHeader) {
+                if (!baResult.isEmpty()) baResult.append("\r\n");
+                baResult.append(pHeader, pHeaderEnd - pHeader).append("\r\n");
+                pHeader = nullptr;
+            }
+            baResult.append(pStart, pEnd - pStart).append("\r\n");
+        }
+        p = pNext;
+    }
+    return baResult;
+}
+
+// The stored text without its kind tag, or nothing when the value is absent or of another kind.
+std::optional<QString> Untagged(const QVariant& value, const QString& strTag) {
     if (value.typeId() != QMetaType::QString) return std::nullopt;
     const QString strStored = value.toString();
     if (!strStored.startsWith(strTag)) return std::nullopt;
     return strStored.mid(strTag.size());
 }
 
-bool WriteTagged(const QString& strSubKey, const QString& strName, const QString& strTagged) {
-    const std::optional<Address> address = MakeAddress(strSubKey, strName);
-    if (!address) return false;
-    QDir().mkpath(QFileInfo(address->strFile).absolutePath());
-    QSettings settings(address->strFile, QSettings::IniFormat);
-    settings.setValue(address->strKey, strTagged);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+QMap<QString, QVariant> ReadAllValues(QSettings& settings) {
+    QMap<QString, QVariant> values;
+    for (const QString& strKey : settings.allKeys())
+        values.insert(strKey, settings.value(strKey));
+    return values;
 }
 
 // Keeps whole characters: a surrogate pair is never cut in half.
@@ -122,24 +182,104 @@ QString FirstCharacters(const QString& strText, int nCount) {
 
 } // namespace
 
+CRegistryStore::CRegistryStore(const QString& strRoot, const QString& strKey) {
+    SetBaseKey(strRoot, strKey);
+}
+
 void CRegistryStore::SetBaseKey(const QString& strRoot, const QString& strKey) {
-    std::lock_guard<std::mutex> lock(g_mutex);
-    g_strRoot = TrimSet(strRoot, kBlanks);
-    g_strBaseKey = TrimSet(strKey, kKeyEdges);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_strRoot = TrimSet(strRoot, kBlanks);
+    m_strBaseKey = TrimSet(strKey, kKeyEdges);
+    m_snapshot = Snapshot();
 }
 
-QString CRegistryStore::GetRoot() {
-    std::lock_guard<std::mutex> lock(g_mutex);
-    return g_strRoot;
+QString CRegistryStore::GetRoot() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_strRoot;
 }
 
-QString CRegistryStore::GetBaseKey() {
-    std::lock_guard<std::mutex> lock(g_mutex);
-    return g_strBaseKey;
+QString CRegistryStore::GetBaseKey() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_strBaseKey;
 }
 
-int CRegistryStore::ReadNumber(const QString& strSubKey, const QString& strName, int nDefault) {
-    const std::optional<QString> strHex = ReadTagged(strSubKey, strName, kNumberTag);
+QString CRegistryStore::GetDamagedCopyPath(const QString& strRoot) {
+    return strRoot + QStringLiteral(".bad");
+}
+
+const CRegistryStore::Snapshot& CRegistryStore::Refresh(const QString& strFile) const {
+    const QFileInfo info(strFile);
+    const qint64 nSize = info.isFile() ? info.size() : -1;
+    const QDateTime modified = info.isFile() ? info.lastModified() : QDateTime();
+    if (m_snapshot.bValid && m_snapshot.nSize == nSize && m_snapshot.modified == modified)
+        return m_snapshot;
+    m_snapshot = Snapshot();
+    m_snapshot.bValid = true;
+    m_snapshot.nSize = nSize;
+    m_snapshot.modified = modified;
+    if (nSize < 0) return m_snapshot;
+    QFile file(strFile);
+    if (!file.open(QIODevice::ReadOnly)) return m_snapshot;
+    m_snapshot.baUnderstood = KeepUnderstoodLines(file.readAll(), m_snapshot.bDamaged);
+    if (!m_snapshot.bDamaged) {
+        QSettings settings(strFile, QSettings::IniFormat);
+        m_snapshot.values = ReadAllValues(settings);
+        return m_snapshot;
+    }
+    // Only the understood lines reach the INI reader.
+    QTemporaryFile understood;
+    if (!understood.open() || understood.write(m_snapshot.baUnderstood) < 0) return m_snapshot;
+    understood.close();
+    QSettings settings(understood.fileName(), QSettings::IniFormat);
+    m_snapshot.values = ReadAllValues(settings);
+    return m_snapshot;
+}
+
+QVariant CRegistryStore::ReadValue(const QString& strFile, const QString& strKey) const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return Refresh(strFile).values.value(strKey);
+}
+
+bool CRegistryStore::WriteValue(const QString& strFile, const QString& strKey,
+                                const QString& strTagged) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const Snapshot& snapshot = Refresh(strFile);
+    if (snapshot.bDamaged) {
+        // Nothing the player wrote goes without a copy: keep the damaged file once, then
+        // start again from the lines that were understood.
+        const QString strCopy = GetDamagedCopyPath(strFile);
+        QFile::remove(strCopy);
+        if (!QFile::copy(strFile, strCopy)) return false;
+        QSaveFile cleaned(strFile);
+        if (!cleaned.open(QIODevice::WriteOnly) ||
+            cleaned.write(snapshot.baUnderstood) != snapshot.baUnderstood.size() ||
+            !cleaned.commit())
+            return false;
+    }
+    m_snapshot = Snapshot();
+    QDir().mkpath(QFileInfo(strFile).absolutePath());
+    QSettings settings(strFile, QSettings::IniFormat);
+    settings.setValue(strKey, strTagged);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+QVariant CRegistryStore::ReadTagged(const QString& strSubKey, const QString& strName) const {
+    const std::optional<Address> address = MakeAddress(GetRoot(), GetBaseKey(), strSubKey, strName);
+    if (!address) return QVariant();
+    return ReadValue(address->strFile, address->strKey);
+}
+
+bool CRegistryStore::WriteTagged(const QString& strSubKey, const QString& strName,
+                                 const QString& strTagged) {
+    const std::optional<Address> address = MakeAddress(GetRoot(), GetBaseKey(), strSubKey, strName);
+    if (!address) return false;
+    return WriteValue(address->strFile, address->strKey, strTagged);
+}
+
+int CRegistryStore::ReadNumber(const QString& strSubKey, const QString& strName,
+                               int nDefault) const {
+    const std::optional<QString> strHex = Untagged(ReadTagged(strSubKey, strName), kNumberTag);
     if (!strHex || strHex->isEmpty() || strHex->size() > 8) return nDefault;
     // toUInt would accept a sign and blanks; the store only ever holds plain hex digits.
     for (const QChar c : *strHex)
@@ -157,8 +297,8 @@ bool CRegistryStore::WriteNumber(const QString& strSubKey, const QString& strNam
 }
 
 QString CRegistryStore::ReadText(const QString& strSubKey, const QString& strName,
-                                 const QString& strDefault) {
-    const std::optional<QString> strText = ReadTagged(strSubKey, strName, kTextTag);
+                                 const QString& strDefault) const {
+    const std::optional<QString> strText = Untagged(ReadTagged(strSubKey, strName), kTextTag);
     if (!strText) return strDefault;
     return FirstCharacters(*strText, kMaxTextLength);
 }

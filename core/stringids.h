@@ -241,6 +241,7 @@ inline constexpr std::uint32_t IDS_ERROR_FILE_READONLY = 100001;
 inline constexpr std::uint32_t IDS_ERROR_FILE_INVALID_EXE = 100003;
 inline constexpr std::uint32_t IDS_ERROR_HYPERLINK_CAN_NOT_OPEN_LINK = 100066;
 inline constexpr std::uint32_t IDS_ERROR_INSTALLATION_PACK_DESTROYED = 100009;
+inline constexpr std::uint32_t IDS_ERROR_FILE_USER_FOLDER_NOT_WRITABLE = 150100;
 inline constexpr std::uint32_t IDS_ERROR_MEMORY_INSUFFICIENT_MEMORY_PLEASE_QUIT_APPLICATIONS =
     100002;
 inline constexpr std::uint32_t IDS_ERROR_MISC_ERROR_CODE = 100008;

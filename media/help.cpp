@@ -1,11 +1,9 @@
 #include "media/help.h"
 
-#include "core/application.h"
-#include "core/browser.h"
 #include "core/configfile.h"
+#include "core/desktopopener.h"
+#include "core/helpviewer.h"
 #include "core/language.h"
-#include "core/localizedtext.h"
-#include "core/pathutils.h"
 #include "core/registrystore.h"
 
 #include <QDir>
@@ -13,8 +11,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextDocument>
-
-#include <mutex>
 
 namespace {
 
@@ -48,9 +44,11 @@ const TopicRow kTopics[] = {
 // The maker's site; nothing of it is part of the program, so it can be configured.
 const QString kBuiltInMakerSite = QStringLiteral("https://www.korvane.example");
 
-std::mutex g_mutex; // the update check asks for home pages from its worker thread
 QString g_strMakerSite;
-HelpViewerHook g_viewerHook;
+
+void OpenOnDesktop(const HelpContext& context, const QString& strAddress) {
+    if (context.services.pDesktop) context.services.pDesktop->Open(strAddress);
+}
 
 } // namespace
 
@@ -82,7 +80,6 @@ QString GetHelpLanguageFolder(int nLanguageId) {
 }
 
 QString GetMakerSite() {
-    std::lock_guard<std::mutex> lock(g_mutex);
     return g_strMakerSite.isEmpty() ? kBuiltInMakerSite : g_strMakerSite;
 }
 
@@ -90,7 +87,6 @@ void SetMakerSite(const QString& strSite) {
     QString strTrimmed = strSite.trimmed();
     while (strTrimmed.endsWith(u'/'))
         strTrimmed.chop(1);
-    std::lock_guard<std::mutex> lock(g_mutex);
     g_strMakerSite = strTrimmed;
 }
 
@@ -175,28 +171,23 @@ QString ReadHelpPageTitle(const QString& strPath) {
     return document.toPlainText().simplified();
 }
 
-void SetHelpViewerHook(HelpViewerHook hook) {
-    g_viewerHook = std::move(hook);
-}
-
-bool ShowHelpTopic(unsigned nTopic, bool /*bReserved*/) {
-    const CApplication* pApp = CApplication::Get();
-    const QString strAppFolder = pApp ? pApp->m_strAppFolder : GetModulePath(2);
+bool ShowHelpTopic(const HelpContext& context, unsigned nTopic) {
     const HelpRequest request =
-        ResolveHelpTopic(nTopic, static_cast<int>(GetLanguageId()), strAppFolder);
-    if (request.bOpenMakerHomePage) OpenInBrowser(request.strMakerHomePage);
-    // Without the viewer (a program with no windows) a local page goes to the browser too.
-    if (request.bInViewer && g_viewerHook)
-        g_viewerHook(request.strHelpFolder, request.strTarget, request.strWindow);
+        ResolveHelpTopic(nTopic, static_cast<int>(GetLanguageId()), context.strAppFolder);
+    if (request.bOpenMakerHomePage) OpenOnDesktop(context, request.strMakerHomePage);
+    // Without the viewer (a program with no windows) a local page goes to the desktop too.
+    if (request.bInViewer && context.services.pHelp)
+        context.services.pHelp->ShowPage(request.strHelpFolder, request.strTarget,
+                                         request.strWindow);
     else
-        OpenInBrowser(request.strTarget);
+        OpenOnDesktop(context, request.strTarget);
     return true;
 }
 
-void ShowReleaseNoteOnce(const QString& strBuildDate) {
+void ShowReleaseNoteOnce(const HelpContext& context, CRegistryStore& store,
+                         const QString& strBuildDate) {
     const QString strName = QStringLiteral("Release Note %1").arg(strBuildDate);
-    if (CRegistryStore::ReadText(QStringLiteral("App"), strName, QString()) == QStringLiteral("1"))
-        return;
-    ShowHelpTopic(kHelpTopicReleaseNote);
-    CRegistryStore::WriteText(QStringLiteral("App"), strName, QStringLiteral("1"));
+    if (store.ReadText(QStringLiteral("App"), strName, QString()) == QStringLiteral("1")) return;
+    ShowHelpTopic(context, kHelpTopicReleaseNote);
+    store.WriteText(QStringLiteral("App"), strName, QStringLiteral("1"));
 }

@@ -2,10 +2,13 @@
 // when the help set is missing, and the maker's home pages by language.
 #pragma once
 
+#include "core/services.h"
+
 #include <QString>
 
-#include <functional>
 #include <vector>
+
+class CRegistryStore;
 
 // Window names that decide how the viewer shows a topic.
 inline const QString kHelpWindowFullScreen = QStringLiteral("FullScreen");
@@ -61,15 +64,17 @@ QString GetWebHelpAddress(const QString& strLanguageFolder, const QString& strPa
 // The <title> of a help page (UTF-8), blanks simplified; empty when it has none.
 QString ReadHelpPageTitle(const QString& strPath);
 
-// The in-app viewer, installed by the application: the help set folder, the page's path
-// and the window name.
-using HelpViewerHook = std::function<void(const QString& strHelpFolder, const QString& strPage,
-                                          const QString& strWindow)>;
-void SetHelpViewerHook(HelpViewerHook hook);
+// What showing help needs: the program's folder, where the help sets are, and the
+// services that show a page (the help viewer) or open a web address (the desktop).
+struct HelpContext {
+    QString strAppFolder;
+    CServices services;
+};
 
-// Opens a topic in the viewer, or its web page in the browser. Always true; bReserved has
-// no effect.
-bool ShowHelpTopic(unsigned nTopic, bool bReserved = false);
+// Opens a topic in the viewer, or its web page through the desktop. Always true.
+bool ShowHelpTopic(const HelpContext& context, unsigned nTopic);
 
-// Once per build: the release notes, remembered under "App" as "Release Note <build date>".
-void ShowReleaseNoteOnce(const QString& strBuildDate);
+// Once per build: the release notes, remembered in the store under "App" as
+// "Release Note <build date>".
+void ShowReleaseNoteOnce(const HelpContext& context, CRegistryStore& store,
+                         const QString& strBuildDate);

@@ -1,6 +1,6 @@
 #include "media/helpviewerdialog.h"
 
-#include "core/browser.h"
+#include "core/desktopopener.h"
 #include "media/help.h"
 
 #include <QApplication>
@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QListWidget>
-#include <QPointer>
 #include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
@@ -21,8 +20,6 @@
 
 namespace {
 
-QPointer<CHelpViewerDialog> g_pViewer;
-
 bool IsPageFile(const QString& strPath) {
     const QString strSuffix = QFileInfo(strPath).suffix().toLower();
     return strSuffix == QLatin1String("htm") || strSuffix == QLatin1String("html") ||
@@ -31,7 +28,8 @@ bool IsPageFile(const QString& strPath) {
 
 } // namespace
 
-CHelpViewerDialog::CHelpViewerDialog(QWidget* pParent) : QDialog(pParent) {
+CHelpViewerDialog::CHelpViewerDialog(IDesktopOpener* pDesktop, QWidget* pParent)
+    : QDialog(pParent), m_pDesktop(pDesktop) {
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setSizeGripEnabled(true);
 
@@ -154,7 +152,7 @@ void CHelpViewerDialog::OnSourceChanged(const QUrl& url) {
 void CHelpViewerDialog::OnAnchorClicked(const QUrl& url) {
     const QUrl target = m_pBrowser->source().resolved(url);
     if (!target.isLocalFile()) {
-        OpenInBrowser(target.toString());
+        OpenOnDesktop(target.toString());
         return;
     }
     const QString strPath = QDir::cleanPath(target.toLocalFile());
@@ -162,28 +160,15 @@ void CHelpViewerDialog::OnAnchorClicked(const QUrl& url) {
         if (IsPageFile(strPath))
             m_pBrowser->setSource(target);
         else
-            OpenInBrowser(strPath);
+            OpenOnDesktop(strPath);
         return;
     }
     // A page the help set lacks is still on the web.
     const QString strRelative = QDir(m_strHelpFolder).relativeFilePath(strPath);
     if (!strRelative.startsWith(QLatin1String("..")))
-        OpenInBrowser(GetWebHelpAddress(QFileInfo(m_strHelpFolder).fileName(), strRelative));
+        OpenOnDesktop(GetWebHelpAddress(QFileInfo(m_strHelpFolder).fileName(), strRelative));
 }
 
-void CHelpViewerDialog::ShowTopicPage(const QString& strHelpFolder, const QString& strPage,
-                                      const QString& strWindow) {
-    if (!g_pViewer) {
-        g_pViewer = new CHelpViewerDialog;
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { CloseViewer(); });
-    }
-    g_pViewer->ShowPage(strHelpFolder, strPage, strWindow);
-}
-
-CHelpViewerDialog* CHelpViewerDialog::GetViewer() {
-    return g_pViewer;
-}
-
-void CHelpViewerDialog::CloseViewer() {
-    delete g_pViewer.data();
+void CHelpViewerDialog::OpenOnDesktop(const QString& strAddress) {
+    if (m_pDesktop) m_pDesktop->Open(strAddress);
 }

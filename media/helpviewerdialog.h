@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QString>
 
+class IDesktopOpener;
 class QListWidget;
 class QTextBrowser;
 class QToolButton;
@@ -13,7 +14,8 @@ class QUrl;
 class CHelpViewerDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CHelpViewerDialog(QWidget* pParent = nullptr);
+    // pDesktop opens the web links and the files a page links to; may be null.
+    explicit CHelpViewerDialog(IDesktopOpener* pDesktop, QWidget* pParent = nullptr);
 
     // strWindow: "FullScreen" (large, with the contents list), "FullWindowSingleTopic"
     // (large, the page alone) or "ReleaseNote" (a smaller window).
@@ -24,17 +26,14 @@ public:
     QTextBrowser* GetBrowser() const { return m_pBrowser; }
     QListWidget* GetContents() const { return m_pContents; }
 
-    // The program's one viewer, created on first use; the help hook calls this.
-    static void ShowTopicPage(const QString& strHelpFolder, const QString& strPage,
-                              const QString& strWindow);
-    static CHelpViewerDialog* GetViewer();
-    static void CloseViewer();
-
 private:
     void OnAnchorClicked(const QUrl& url);
     void OnSourceChanged(const QUrl& url);
     void FillContents();
     void ApplyWindowSize();
+    void OpenOnDesktop(const QString& strAddress);
+
+    IDesktopOpener* m_pDesktop = nullptr;
 
     QTextBrowser* m_pBrowser = nullptr;
     QListWidget* m_pContents = nullptr;

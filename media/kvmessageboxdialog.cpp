@@ -1,6 +1,5 @@
 #include "media/kvmessageboxdialog.h"
 
-#include "core/application.h"
 #include "core/language.h"
 #include "core/localizedtext.h"
 #include "core/stringids.h"
@@ -26,9 +25,7 @@ namespace {
 constexpr int kDetailsHeight = 140;
 
 QString ProductName() {
-    const CApplication* pApp = CApplication::Get();
-    if (pApp && !pApp->m_strProductName.isEmpty()) return pApp->m_strProductName;
-    return LocalizedText(IDS_KVT_PRODUCT);
+    return QString::fromStdString(GetProductName());
 }
 
 QStyle::StandardPixmap IconPixmap(MessageIcon icon) {
@@ -163,10 +160,14 @@ void CKVMessageBoxDialog::showEvent(QShowEvent* pEvent) {
 
 void CKVMessageBoxDialog::keyPressEvent(QKeyEvent* pEvent) {
     if (pEvent->key() == Qt::Key_F1 && pEvent->modifiers() == Qt::NoModifier) {
-        ShowHelpTopic(kHelpTopicContents);
+        if (m_fnHelp) m_fnHelp(kHelpTopicContents);
         return;
     }
     QDialog::keyPressEvent(pEvent);
+}
+
+void CKVMessageBoxDialog::SetHelpHandler(std::function<void(unsigned nTopic)> fnHelp) {
+    m_fnHelp = std::move(fnHelp);
 }
 
 void CKVMessageBoxDialog::reject() {
@@ -182,7 +183,7 @@ void CKVMessageBoxDialog::OnButton(int nPosition) {
 void CKVMessageBoxDialog::OnDetails() {
     const int nTopic = CKVMessageBoxLogic::GetHelpTopic(m_strDetails);
     if (nTopic >= 0) {
-        ShowHelpTopic(static_cast<unsigned>(nTopic));
+        if (m_fnHelp) m_fnHelp(static_cast<unsigned>(nTopic));
         return;
     }
     SetDetailsShown(!m_bDetailsShown);
@@ -220,12 +221,5 @@ int ShowKVMessageBox(const QString& strMessage, const QString& strCaption, unsig
     CKVMessageBoxDialog box(strMessage, strCaption, nStyle, bHasDetails, strDetails, bShowCheck,
                             bCheck, QApplication::activeWindow());
     box.exec();
-    if (box.GetResult() != 0) return box.GetResult();
-    // Closed from outside (the program is ending): answer as Escape would, or as the
-    // default button where Escape is not allowed.
-    const int nEscape = CKVMessageBoxLogic::GetEscapeResult(nStyle);
-    if (nEscape != 0) return nEscape;
-    return CKVMessageBoxLogic::GetButtons(
-               nStyle)[static_cast<size_t>(CKVMessageBoxLogic::GetDefaultPosition(nStyle))]
-        .nResult;
+    return box.GetResult() != 0 ? box.GetResult() : CKVMessageBoxLogic::GetClosedResult(nStyle);
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QLabel;
@@ -20,6 +21,10 @@ public:
     CKVMessageBoxDialog(const QString& strMessage, const QString& strCaption, unsigned nStyle,
                         bool bHasDetails, const QString& strDetails, bool bShowCheck, bool bCheck,
                         QWidget* pParent = nullptr);
+
+    // Opens a help topic for F1 and for a details text that is a help link; without it the
+    // box offers no help.
+    void SetHelpHandler(std::function<void(unsigned nTopic)> fnHelp);
 
     // 1 OK, 2 Cancel, 3 Abort, 4 Retry, 5 Ignore, 6 Yes, 7 No; 0 while still open.
     int GetResult() const { return m_nResult; }
@@ -46,6 +51,7 @@ private:
     void Finish(int nResult);
     void Recentre();
 
+    std::function<void(unsigned nTopic)> m_fnHelp;
     QString m_strMessage;
     QString m_strCaption;
     QString m_strDetails;
@@ -66,7 +72,7 @@ private:
     QPlainTextEdit* m_pDetails = nullptr;
 };
 
-// Runs the box modally over the active window and returns its result.
+// Runs the box modally over the active window and returns its result. It offers no help.
 int ShowKVMessageBox(const QString& strMessage, const QString& strCaption = QString(),
                      unsigned nStyle = 0, bool bHasDetails = false,
                      const QString& strDetails = QString(), bool bShowCheck = false,

@@ -88,6 +88,12 @@ int CKVMessageBoxLogic::GetEscapeResult(unsigned nStyle) {
     }
 }
 
+int CKVMessageBoxLogic::GetClosedResult(unsigned nStyle) {
+    const int nEscape = GetEscapeResult(nStyle);
+    if (nEscape != 0) return nEscape;
+    return GetButtons(nStyle)[static_cast<size_t>(GetDefaultPosition(nStyle))].nResult;
+}
+
 int CKVMessageBoxLogic::GetHelpTopic(const QString& strDetails) {
     return strDetails == KV_HELP_UG_IRRELEVANT ? kHelpTopicIrrelevant : -1;
 }

@@ -30,6 +30,10 @@ public:
     // What Escape and the close command return; 0 when they are ignored.
     static int GetEscapeResult(unsigned nStyle);
 
+    // What a box closed from outside (the program is ending) answers: what Escape would, or
+    // the default button where Escape is not allowed.
+    static int GetClosedResult(unsigned nStyle);
+
     // The help topic behind a details text, or -1 when it is plain details.
     static int GetHelpTopic(const QString& strDetails);
 

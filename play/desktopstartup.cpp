@@ -1,13 +1,9 @@
 #include "play/desktopstartup.h"
 
 #include "core/application.h"
-#include "core/configfile.h"
-#include "core/localizedtext.h"
-#include "core/stringids.h"
+#include "core/terminationwatcher.h"
+#include "media/desktopservices.h"
 #include "media/help.h"
-#include "media/helpviewerdialog.h"
-#include "media/kvmessageboxdialog.h"
-#include "media/kvmessageboxlogic.h"
 #include "play/plainmaindialog.h"
 #include "play/programicon.h"
 
@@ -18,37 +14,36 @@ int RunDesktopProgram(QApplication& qtApp) {
     // The program lives exactly as long as its main window, help windows or not.
     qtApp.setQuitOnLastWindowClosed(false);
 
-    CApplication app;
-    InstallDesktopHooks();
+    CDesktopServices services;
+    CApplication app(services.Services());
+    services.Messages().SetHelpHandler([&app](unsigned nTopic) {
+        ShowHelpTopic({app.GetAppFolder(), app.GetServices()}, nTopic);
+    });
+
+    // SIGTERM and SIGINT close the window as the player would; before there is a window
+    // they end the box that is showing, and the start-up stops there.
+    bool bTerminated = false;
+    CTerminationWatcher terminationWatcher;
+    QObject::connect(&terminationWatcher, &CTerminationWatcher::TerminationRequested, &qtApp,
+                     [&app, &bTerminated] {
+                         bTerminated = true;
+                         if (auto* pWindow = qobject_cast<QWidget*>(app.GetMainWindow()))
+                             pWindow->close();
+                         else
+                             QCoreApplication::exit(CApplication::kExitOk);
+                     });
 
     CStartupHooks hooks;
-    hooks.fnShowMessage = [](const QString& strText, const QString& strCaption, unsigned nStyle) {
-        return ShowKVMessageBox(strText, strCaption, nStyle);
-    };
-    hooks.fnRunMainWindow = [&qtApp, &app] {
-        LoadMakerSite(app.m_strBaseConfigPath);
-        CPlainMainDialog window;
+    hooks.fnRunMainWindow = [&qtApp, &app, &bTerminated] {
+        if (bTerminated) return CApplication::kExitOk;
+        LoadMakerSite(app.GetBaseConfigPath());
+        CPlainMainDialog window(app);
         QObject::connect(&window, &CPlainMainDialog::Closed, &qtApp, &QCoreApplication::quit,
                          Qt::QueuedConnection);
         window.show();
         return qtApp.exec();
     };
     const int nExitCode = app.Run(hooks);
-
-    RemoveDesktopHooks();
+    services.Help().Close();
     return nExitCode;
-}
-
-void InstallDesktopHooks() {
-    SetHelpViewerHook(&CHelpViewerDialog::ShowTopicPage);
-    CConfigFile::SetWriteErrorHook([](const QString& strPath) {
-        ShowKVMessageBox(LocalizedText(IDS_ERROR_FILE_CAN_NOT_WRITE_FILE_CHECK_FP, strPath),
-                         QString(), KV_MB_OK | KV_MB_ICONEXCLAMATION);
-    });
-}
-
-void RemoveDesktopHooks() {
-    CHelpViewerDialog::CloseViewer();
-    CConfigFile::SetWriteErrorHook({});
-    SetHelpViewerHook({});
 }

@@ -7,6 +7,7 @@
 #include "media/help.h"
 #include "media/hyperlink.h"
 #include "play/aboutdialog.h"
+#include "play/mainwindowsession.h"
 #include "play/programicon.h"
 
 #include <QActionGroup>
@@ -14,42 +15,18 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-
-// The release notes wait until the window has settled.
-constexpr int kReleaseNoteDelayMs = 100;
-
-} // namespace
-
-CPlainMainDialog::CPlainMainDialog(QWidget* pParent) : QMainWindow(pParent) {
+CPlainMainDialog::CPlainMainDialog(CApplication& app, QWidget* pParent)
+    : QMainWindow(pParent), m_app(app) {
     setWindowIcon(GetProgramIcon());
+    m_pSession = new CMainWindowSession(m_app, this);
+    connect(m_pSession, &CMainWindowSession::RaiseRequested, this, &CPlainMainDialog::BringToFront);
+    connect(m_pSession, &CMainWindowSession::CloseRequested, this, &QWidget::close);
+    connect(this, &QWidget::windowTitleChanged, m_pSession, &CMainWindowSession::PublishTitle);
 
-    m_pToolsMenu = menuBar()->addMenu(QString());
-    auto* pLanguages = new QActionGroup(this);
-    // Each language names itself in its own script, whatever the current language.
-    static const char* const szaLabels[] = {"&English", "&Simplified Chinese (简体中文)",
-                                            "&Traditional Chinese (繁體中文)"};
-    for (int n = 0; n < 3; ++n) {
-        QAction* pAction = m_pToolsMenu->addAction(QString::fromUtf8(szaLabels[n]));
-        pAction->setCheckable(true);
-        pLanguages->addAction(pAction);
-        connect(pAction, &QAction::triggered, this, [this, n] { OnSelectLanguage(n); });
-        m_apLanguages[static_cast<size_t>(n)] = pAction;
-    }
-
-    m_pHelpMenu = menuBar()->addMenu(QString());
-    m_pHelpAction = m_pHelpMenu->addAction(QString());
-    m_pHelpAction->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(m_pHelpAction, &QAction::triggered, this, [] { ShowHelpTopic(kHelpTopicContents); });
-    m_pHelpMenu->addSeparator();
-    m_pAboutAction = m_pHelpMenu->addAction(QString());
-    connect(m_pAboutAction, &QAction::triggered, this, [this] {
-        CAboutDialog about(this);
-        about.exec();
-    });
+    BuildToolsMenu();
+    BuildHelpMenu();
 
     auto* pCentral = new QWidget(this);
     m_pProduct = new QLabel(pCentral);
@@ -78,26 +55,53 @@ CPlainMainDialog::CPlainMainDialog(QWidget* pParent) : QMainWindow(pParent) {
         const QRect available = pScreen->availableGeometry();
         move(available.center() - QPoint(width() / 2, height() / 2));
     }
-
-    if (CApplication* pApp = CApplication::Get()) {
-        pApp->SetMainWindow(this);
-        if (CInstanceServer* pServer = pApp->GetInstanceServer()) {
-            connect(pServer, &CInstanceServer::RaiseRequested, this,
-                    &CPlainMainDialog::BringToFront);
-            connect(pServer, &CInstanceServer::CloseRequested, this,
-                    &CPlainMainDialog::OnCloseRequest);
-            connect(this, &QWidget::windowTitleChanged, pServer,
-                    &CInstanceServer::SetPublishedTitle);
-        }
-    }
     Relabel();
 }
 
+// The session goes first: it must not hear the title change of a window being destroyed.
 CPlainMainDialog::~CPlainMainDialog() {
-    if (CApplication* pApp = CApplication::Get()) {
-        if (pApp->GetMainWindow() == this) pApp->SetMainWindow(nullptr);
-        if (CInstanceServer* pServer = pApp->GetInstanceServer()) pServer->SetPublishedTitle({});
+    delete m_pSession;
+}
+
+QMenu* CPlainMainDialog::AddMenu(std::uint32_t nTextId) {
+    QMenu* pMenu = menuBar()->addMenu(QString());
+    m_labelled.push_back({pMenu, nullptr, nTextId});
+    return pMenu;
+}
+
+QAction* CPlainMainDialog::AddCommand(QMenu* pMenu, std::uint32_t nTextId) {
+    QAction* pAction = pMenu->addAction(QString());
+    m_labelled.push_back({nullptr, pAction, nTextId});
+    return pAction;
+}
+
+void CPlainMainDialog::BuildToolsMenu() {
+    QMenu* pTools = AddMenu(IDS_MENU_TOOLS_T);
+    auto* pLanguages = new QActionGroup(this);
+    // Each language names itself in its own script, whatever the current language.
+    static const char* const szaLabels[] = {"&English", "&Simplified Chinese (简体中文)",
+                                            "&Traditional Chinese (繁體中文)"};
+    for (int n = 0; n < 3; ++n) {
+        QAction* pAction = pTools->addAction(QString::fromUtf8(szaLabels[n]));
+        pAction->setCheckable(true);
+        pLanguages->addAction(pAction);
+        connect(pAction, &QAction::triggered, this, [this, n] { OnSelectLanguage(n); });
+        m_apLanguages[static_cast<size_t>(n)] = pAction;
     }
+}
+
+void CPlainMainDialog::BuildHelpMenu() {
+    QMenu* pHelp = AddMenu(IDS_MENU_HELP_H);
+    m_pHelpAction = AddCommand(pHelp, IDS_MENU_HELP_H_F1);
+    m_pHelpAction->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(m_pHelpAction, &QAction::triggered, this,
+            [this] { m_pSession->ShowHelp(kHelpTopicContents); });
+    pHelp->addSeparator();
+    m_pAboutAction = AddCommand(pHelp, IDS_MENU_HELP_ABOUT_A);
+    connect(m_pAboutAction, &QAction::triggered, this, [this] {
+        CAboutDialog about(this);
+        about.exec();
+    });
 }
 
 QAction* CPlainMainDialog::GetLanguageAction(int nIndex) const {
@@ -105,26 +109,20 @@ QAction* CPlainMainDialog::GetLanguageAction(int nIndex) const {
 }
 
 void CPlainMainDialog::OnSelectLanguage(int nIndex) {
-    if (nIndex < 0 || nIndex >= 3) return;
-    if (SelectLanguage(GetLanguageNames()[static_cast<size_t>(nIndex)]) == kLanguageUnknown) return;
-    // Relabelled also when the language did not change.
-    Relabel();
+    if (m_pSession->SelectLanguage(nIndex)) Relabel();
 }
 
 void CPlainMainDialog::Relabel() {
-    if (CApplication* pApp = CApplication::Get()) pApp->RefreshNames();
-    const QString strProduct = QString::fromStdString(GetProductName());
-    m_pToolsMenu->setTitle(LocalizedText(IDS_MENU_TOOLS_T));
-    m_pHelpMenu->setTitle(LocalizedText(IDS_MENU_HELP_H));
-    m_pHelpAction->setText(LocalizedText(IDS_MENU_HELP_H_F1));
-    m_pAboutAction->setText(LocalizedText(IDS_MENU_HELP_ABOUT_A));
-    const std::uint32_t nLanguage = GetLanguageId();
-    const std::uint32_t naIds[] = {kLanguageEnglish, kLanguageSimplifiedChinese,
-                                   kLanguageTraditionalChinese};
-    for (size_t n = 0; n < 3; ++n)
-        m_apLanguages[n]->setChecked(naIds[n] == nLanguage);
+    for (const Labelled& item : m_labelled) {
+        if (item.pMenu) item.pMenu->setTitle(LocalizedText(item.nTextId));
+        if (item.pAction) item.pAction->setText(LocalizedText(item.nTextId));
+    }
+    const int nLanguage = CMainWindowSession::GetLanguageIndex();
+    for (int n = 0; n < 3; ++n)
+        m_apLanguages[static_cast<size_t>(n)]->setChecked(n == nLanguage);
+    const QString strProduct = m_app.GetProductName();
     m_pProduct->setText(strProduct);
-    m_pCompany->setText(QString::fromStdString(GetCompanyName()));
+    m_pCompany->setText(m_app.GetCompanyName());
     m_pLink->SetAddress(GetMakerHomePage());
     if (windowTitle() != strProduct) setWindowTitle(strProduct);
     update();
@@ -137,32 +135,14 @@ void CPlainMainDialog::BringToFront() {
     activateWindow();
 }
 
-void CPlainMainDialog::OnCloseRequest(qint64 nWParam, qint64 nLParam) {
-    // Only the exact pair closes the window; anything else is not our request.
-    if (nWParam == 1 && nLParam == 2) close();
-}
-
 void CPlainMainDialog::showEvent(QShowEvent* pEvent) {
     QMainWindow::showEvent(pEvent);
-    CApplication* pApp = CApplication::Get();
-    if (!pApp) return;
-    if (CInstanceServer* pServer = pApp->GetInstanceServer()) {
-        pServer->SetPublishedTitle(windowTitle());
-        if (pServer->TakePendingRaise())
-            QTimer::singleShot(0, this, &CPlainMainDialog::BringToFront);
-    }
-    if (!m_bReleaseNoteDone && !pApp->m_strBuildDate.isEmpty()) {
-        m_bReleaseNoteDone = true;
-        const QString strBuildDate = pApp->m_strBuildDate;
-        QTimer::singleShot(kReleaseNoteDelayMs, this,
-                           [strBuildDate] { ShowReleaseNoteOnce(strBuildDate); });
-    }
+    m_pSession->OnShown(windowTitle());
 }
 
 void CPlainMainDialog::closeEvent(QCloseEvent* pEvent) {
     QMainWindow::closeEvent(pEvent);
     if (!pEvent->isAccepted()) return;
-    if (CApplication* pApp = CApplication::Get())
-        if (CInstanceServer* pServer = pApp->GetInstanceServer()) pServer->SetPublishedTitle({});
+    m_pSession->OnClosed();
     emit Closed();
 }

@@ -12,6 +12,8 @@
 
 #include <memory>
 
+#include <csignal>
+
 namespace {
 
 constexpr int kTimeoutMs = 30000;
@@ -21,10 +23,9 @@ protected:
     void SetUp() override {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // Seen release notes would open a browser; this build's are marked as read.
-        CRegistryStore::SetBaseKey(m_folders.Home() + "/registry.ini",
-                                   "software\\Korvane\\Tetralyx\\1.3");
-        ASSERT_TRUE(CRegistryStore::WriteText("App", "Release Note 2004-7-23", "1"));
-        CRegistryStore::SetBaseKey(QString(), QString());
+        CRegistryStore store(m_folders.Home() + "/registry.ini",
+                             "software\\Korvane\\Tetralyx\\1.3");
+        ASSERT_TRUE(store.WriteText("App", "Release Note 2004-7-23", "1"));
     }
     void TearDown() override {
         for (auto& pProcess : m_processes) {
@@ -96,6 +97,24 @@ TEST_F(SingleInstanceTest, TheCloseRequestEndsTheProgramAndFreesTheLock) {
     // Now a start is a first start again.
     QProcess& next = Start();
     EXPECT_FALSE(WaitForMainWindow(next).isEmpty());
+}
+
+// A session's end or Ctrl+C closes the program as its window's close does.
+TEST_F(SingleInstanceTest, TerminationSignalsCloseLikeTheWindow) {
+    for (const int nSignal : {SIGTERM, SIGINT}) {
+        SCOPED_TRACE(nSignal);
+        QProcess& process = Start();
+        const QString strSocket = WaitForMainWindow(process);
+        ASSERT_FALSE(strSocket.isEmpty());
+        const QString strLock = GetInstanceFolder() + "/Korvane_Tetralyx.lock";
+        ASSERT_TRUE(QFileInfo::exists(strLock));
+        ASSERT_EQ(kill(static_cast<pid_t>(process.processId()), nSignal), 0);
+        ASSERT_TRUE(process.waitForFinished(kTimeoutMs));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 0);
+        EXPECT_FALSE(QFileInfo::exists(strSocket));
+        EXPECT_FALSE(QFileInfo::exists(strLock));
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "core/registrystore.h"
 #include "core/stringids.h"
 #include "core/systeminfo.h"
+#include "tests/support/fakeservices.h"
 #include "tests/support/testfolders.h"
 
 #include <gtest/gtest.h>
@@ -16,13 +17,7 @@
 
 namespace {
 
-struct ShownMessage {
-    QString strText;
-    QString strCaption;
-    unsigned nStyle;
-};
-
-// Start-up with stand-ins for the message box and the main window.
+// Start-up with stand-ins for the services and the main window.
 class ApplicationTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -30,22 +25,13 @@ protected:
         m_strUserFolder = QDir(m_folders.Home()).filePath("user");
         WriteShipped("config/defaultmusic.ini", "[Music]\r\nMusic On = true\r\n");
         WriteShipped("config/configbase.ini", "[BaseString]\r\nBS6 = \r\n");
-        m_hooks.fnShowMessage = [this](const QString& strText, const QString& strCaption,
-                                       unsigned nStyle) {
-            m_messages.push_back({strText, strCaption, nStyle});
-            return 1;
-        };
         m_hooks.fnRunMainWindow = [this] {
             ++m_nMainWindows;
             if (m_fnInMainWindow) m_fnInMainWindow();
             return 0;
         };
     }
-    void TearDown() override {
-        SetLanguageStoreHook({});
-        SetLanguageId(kLanguageEnglish);
-        CRegistryStore::SetBaseKey(QString(), QString());
-    }
+    void TearDown() override { SetLanguageId(kLanguageEnglish); }
     void WriteShipped(const QString& strRelative, const QByteArray& content) {
         ASSERT_TRUE(CTestFolders::WriteFile(QDir(m_strAppFolder).filePath(strRelative), content));
     }
@@ -56,51 +42,52 @@ protected:
     QString m_strAppFolder;
     QString m_strUserFolder;
     CStartupHooks m_hooks;
-    std::vector<ShownMessage> m_messages;
+    FakeServices m_services;
+    std::vector<MessageRequest>& m_messages = m_services.messages.m_requests;
     int m_nMainWindows = 0;
     std::function<void()> m_fnInMainWindow;
 };
 
 TEST_F(ApplicationTest, AFirstStartCopiesTheMusicSettingsAndRunsTheMainWindow) {
-    CApplication app;
+    CApplication app(m_services.Services());
     QString strBuildDate;
-    m_fnInMainWindow = [&] { strBuildDate = app.m_strBuildDate; };
+    m_fnInMainWindow = [&] { strBuildDate = app.GetBuildDate(); };
     EXPECT_EQ(Run(app), CApplication::kExitOk);
     EXPECT_EQ(m_nMainWindows, 1);
     EXPECT_TRUE(m_messages.empty());
     EXPECT_EQ(strBuildDate, "2004-7-23");
-    EXPECT_EQ(app.m_nBuildYear, 2004);
-    EXPECT_EQ(app.m_nBuildMonth, 7);
-    EXPECT_EQ(app.m_nBuildDay, 23);
-    EXPECT_EQ(app.m_nStringRecords, CountStringRecords());
+    EXPECT_EQ(app.GetBuildYear(), 2004);
+    EXPECT_EQ(app.GetBuildMonth(), 7);
+    EXPECT_EQ(app.GetBuildDay(), 23);
+    EXPECT_EQ(app.GetStringRecords(), CountStringRecords());
 
     EXPECT_EQ(CTestFolders::ReadFile(User("music.ini")),
-              CTestFolders::ReadFile(app.m_strDefaultMusicPath));
+              CTestFolders::ReadFile(app.GetDefaultMusicPath()));
     EXPECT_FALSE(QFileInfo::exists(User("cmf.ini")));
     EXPECT_FALSE(QFileInfo::exists(User("ctm.ini")));
     // Nothing is written beside the program.
     EXPECT_EQ(QDir(m_strAppFolder + "/config").entryList(QDir::Files).size(), 2);
 
-    EXPECT_EQ(app.m_strAppFolder, m_strAppFolder);
-    EXPECT_EQ(app.m_strConfigFolder, m_strAppFolder + "/config");
-    EXPECT_EQ(app.m_strBaseConfigPath, m_strAppFolder + "/config/configbase.ini");
-    EXPECT_EQ(app.m_strDefaultMusicPath, m_strAppFolder + "/config/defaultmusic.ini");
-    EXPECT_EQ(app.m_strMusicPath, User("music.ini"));
-    EXPECT_EQ(app.m_strFavoritePath, User("cmf.ini"));
-    EXPECT_EQ(app.m_strTroublePath, User("ctm.ini"));
-    EXPECT_EQ(app.m_strRegistryRoot, User("registry.ini"));
-    EXPECT_EQ(app.m_strRegistryKey, "software\\Korvane\\Tetralyx\\1.3");
-    EXPECT_EQ(CRegistryStore::GetRoot(), User("registry.ini"));
-    EXPECT_EQ(app.m_strProductName, "Tetralyx");
-    EXPECT_EQ(app.m_strCompanyName, LocalizedText(IDS_KVT_COMPANY));
-    EXPECT_FALSE(app.m_bDebugLog);
-    EXPECT_FALSE(app.m_strDebugFolder.isEmpty());
-    EXPECT_FALSE(app.m_strDebugFolder.endsWith('/'));
+    EXPECT_EQ(app.GetAppFolder(), m_strAppFolder);
+    EXPECT_EQ(app.GetConfigFolder(), m_strAppFolder + "/config");
+    EXPECT_EQ(app.GetBaseConfigPath(), m_strAppFolder + "/config/configbase.ini");
+    EXPECT_EQ(app.GetDefaultMusicPath(), m_strAppFolder + "/config/defaultmusic.ini");
+    EXPECT_EQ(app.GetMusicPath(), User("music.ini"));
+    EXPECT_EQ(app.GetFavoritePath(), User("cmf.ini"));
+    EXPECT_EQ(app.GetTroublePath(), User("ctm.ini"));
+    EXPECT_EQ(app.GetRegistryRoot(), User("registry.ini"));
+    EXPECT_EQ(app.GetRegistryKey(), "software\\Korvane\\Tetralyx\\1.3");
+    EXPECT_EQ(app.GetRegistryStore().GetRoot(), User("registry.ini"));
+    EXPECT_EQ(app.GetProductName(), "Tetralyx");
+    EXPECT_EQ(app.GetCompanyName(), LocalizedText(IDS_KVT_COMPANY));
+    EXPECT_FALSE(app.IsDebugLog());
+    EXPECT_FALSE(app.GetDebugFolder().isEmpty());
+    EXPECT_FALSE(app.GetDebugFolder().endsWith('/'));
 }
 
 TEST_F(ApplicationTest, TheUsersMusicSettingsAreNeverOverwritten) {
     ASSERT_TRUE(CTestFolders::WriteFile(User("music.ini"), "[Music]\r\nMusic On = false\r\n"));
-    CApplication app;
+    CApplication app(m_services.Services());
     EXPECT_EQ(Run(app), CApplication::kExitOk);
     EXPECT_EQ(CTestFolders::ReadFile(User("music.ini")), "[Music]\r\nMusic On = false\r\n");
 }
@@ -108,7 +95,7 @@ TEST_F(ApplicationTest, TheUsersMusicSettingsAreNeverOverwritten) {
 TEST_F(ApplicationTest, TheUsersCopyIsWritableEvenWhenTheShippedFileIsNot) {
     const QString strShipped = m_strAppFolder + "/config/defaultmusic.ini";
     ASSERT_TRUE(QFile::setPermissions(strShipped, QFile::ReadOwner | QFile::ReadGroup));
-    CApplication app;
+    CApplication app(m_services.Services());
     EXPECT_EQ(Run(app), CApplication::kExitOk);
     EXPECT_TRUE(QFile::permissions(User("music.ini")) & QFile::WriteOwner);
 }
@@ -128,13 +115,15 @@ TEST_F(ApplicationTest, AMissingDefaultMusicFileEndsTheProgram) {
         if (c.bFolderInstead) {
             ASSERT_TRUE(QDir().mkpath(strShipped));
         }
-        CApplication app;
+        CApplication app(m_services.Services());
         EXPECT_EQ(Run(app), CApplication::kExitBrokenInstallation);
         EXPECT_EQ(m_nMainWindows, 0);
         ASSERT_EQ(m_messages.size(), 1u);
-        EXPECT_EQ(m_messages[0].strText, LocalizedText(IDS_ERROR_INSTALLATION_PACK_DESTROYED));
-        EXPECT_EQ(m_messages[0].strText, "Installation pack was destroyed, please uninstall and "
-                                         "reinstall your application.");
+        EXPECT_EQ(m_messages[0].strMessage, LocalizedText(IDS_ERROR_INSTALLATION_PACK_DESTROYED));
+        EXPECT_EQ(m_messages[0].strMessage, "Installation pack was destroyed, please uninstall and "
+                                            "reinstall your application.");
+        // The program ends after the box: no help that would leave a dead window.
+        EXPECT_FALSE(m_messages[0].bOfferHelp);
         EXPECT_FALSE(QFileInfo::exists(User("music.ini")));
     }
 }
@@ -160,31 +149,58 @@ TEST_F(ApplicationTest, TheStartLanguageComesFromTheStoredSetting) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.nStored ? *c.nStored : -1);
         QFile::remove(User("registry.ini"));
-        CRegistryStore::SetBaseKey(User("registry.ini"), "software\\Korvane\\Tetralyx\\1.3");
+        CRegistryStore store(User("registry.ini"), "software\\Korvane\\Tetralyx\\1.3");
         if (c.nStored && c.bStoredAsText)
-            CRegistryStore::WriteText("Shell", "LCID", QString::number(*c.nStored));
+            store.WriteText("Shell", "LCID", QString::number(*c.nStored));
         else if (c.nStored)
-            CRegistryStore::WriteNumber("Shell", "LCID", *c.nStored);
-        CApplication app;
+            store.WriteNumber("Shell", "LCID", *c.nStored);
+        CApplication app(m_services.Services());
         std::uint32_t nSeen = 0;
         m_fnInMainWindow = [&] { nSeen = GetLanguageId(); };
         EXPECT_EQ(Run(app), CApplication::kExitOk);
         EXPECT_EQ(static_cast<int>(nSeen), c.nExpected);
-        EXPECT_EQ(app.m_strProductName, QString::fromStdString(GetProductName()));
+        EXPECT_EQ(app.GetProductName(), QString::fromStdString(GetProductName()));
     }
 }
 
 TEST_F(ApplicationTest, ALanguageChosenLaterIsStoredAtOnce) {
-    CApplication app;
+    CApplication app(m_services.Services());
     m_fnInMainWindow = [&] {
-        EXPECT_EQ(SelectLanguage(GetLanguageNames()[2]), kLanguageSwitched);
-        EXPECT_EQ(CRegistryStore::ReadNumber("Shell", "LCID", 0), 1028);
-        EXPECT_EQ(SelectLanguage(GetLanguageNames()[1]), kLanguageSwitched);
+        CRegistryStore* pStore = &app.GetRegistryStore();
+        EXPECT_EQ(SelectLanguage(GetLanguageNames()[2], pStore), kLanguageSwitched);
+        EXPECT_EQ(pStore->ReadNumber("Shell", "LCID", 0), 1028);
+        EXPECT_EQ(SelectLanguage(GetLanguageNames()[1], pStore), kLanguageSwitched);
         app.RefreshNames();
     };
     EXPECT_EQ(Run(app), CApplication::kExitOk);
-    EXPECT_EQ(CRegistryStore::ReadNumber("Shell", "LCID", 0), 2052);
-    EXPECT_EQ(app.m_strCompanyName, LocalizedText(IDS_KVT_COMPANY));
+    EXPECT_EQ(app.GetRegistryStore().ReadNumber("Shell", "LCID", 0), 2052);
+    EXPECT_EQ(app.GetCompanyName(), LocalizedText(IDS_KVT_COMPANY));
+}
+
+TEST_F(ApplicationTest, AnUnwritableUserFolderIsToldOnceAndThePlayGoesOn) {
+    // A file where the user folder's parent should be: nothing can be created there, for
+    // root as for anyone.
+    ASSERT_TRUE(CTestFolders::WriteFile(QDir(m_folders.Home()).filePath("blocked"), "x"));
+    m_strUserFolder = QDir(m_folders.Home()).filePath("blocked/tetralyx");
+    CApplication app(m_services.Services());
+    bool bWritableSeen = true;
+    m_fnInMainWindow = [&] { bWritableSeen = app.IsUserFolderWritable(); };
+    EXPECT_EQ(Run(app), CApplication::kExitOk);
+    EXPECT_EQ(m_nMainWindows, 1);
+    EXPECT_FALSE(bWritableSeen);
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0].strMessage,
+              LocalizedText(IDS_ERROR_FILE_USER_FOLDER_NOT_WRITABLE, m_strUserFolder));
+    EXPECT_TRUE(m_messages[0].strMessage.contains(m_strUserFolder));
+    EXPECT_EQ(m_messages[0].nStyle, KV_MB_OK | KV_MB_ICONEXCLAMATION);
+
+    // A writable folder says nothing.
+    m_messages.clear();
+    m_strUserFolder = QDir(m_folders.Home()).filePath("fine");
+    CApplication fine(m_services.Services());
+    EXPECT_EQ(Run(fine), CApplication::kExitOk);
+    EXPECT_TRUE(fine.IsUserFolderWritable());
+    EXPECT_TRUE(m_messages.empty());
 }
 
 TEST(WorldCupTitle, RecognisedInEveryLanguage) {
@@ -254,7 +270,7 @@ TEST_F(ApplicationTest, NoStartWhileAnotherCopyShowsAWorldCup) {
         other.start();
         ASSERT_TRUE(other.m_ready.tryAcquire(1, 5000));
         {
-            CApplication app;
+            CApplication app(m_services.Services());
             EXPECT_EQ(Run(app), c.nExit);
         }
         other.Stop();
@@ -265,20 +281,20 @@ TEST_F(ApplicationTest, NoStartWhileAnotherCopyShowsAWorldCup) {
         }
         EXPECT_EQ(m_nMainWindows, 0);
         ASSERT_EQ(m_messages.size(), 1u);
-        EXPECT_EQ(m_messages[0].strText,
+        EXPECT_EQ(m_messages[0].strMessage,
                   LocalizedText(IDS_DIALOG_MAIN_PROMPT_DENY_START_DURING_WORLD_CUP, "Tetralyx"));
-        EXPECT_EQ(m_messages[0].strText,
+        EXPECT_EQ(m_messages[0].strMessage,
                   "You can't open new \"Tetralyx\" while World Cup Game is in progress!");
         EXPECT_EQ(m_messages[0].strCaption, LocalizedText(IDS_DIALOG_MAIN_PROMPT_DENY_NEW_CAPTION));
     }
 }
 
 TEST_F(ApplicationTest, ASecondStartRaisesTheFirstAndEndsSilently) {
-    CApplication first;
+    CApplication first(m_services.Services());
     m_fnInMainWindow = [&] {
         // The first copy is running its main window now; a second one starts.
-        std::vector<ShownMessage> messagesBefore = m_messages;
-        CApplication second;
+        std::vector<MessageRequest> messagesBefore = m_messages;
+        CApplication second(m_services.Services());
         int nSecondWindows = 0;
         CStartupHooks hooks = m_hooks;
         hooks.fnRunMainWindow = [&] { return ++nSecondWindows, 0; };
@@ -299,7 +315,7 @@ TEST_F(ApplicationTest, EnumInstancesCountsAndClosesTheOthers) {
     OtherCopy other("Tetralyx");
     other.start();
     ASSERT_TRUE(other.m_ready.tryAcquire(1, 5000));
-    CApplication app;
+    CApplication app(m_services.Services());
     QObject window;
     m_fnInMainWindow = [&] {
         EXPECT_EQ(app.EnumInstances(0), 1); // no main window registered yet

@@ -2,7 +2,10 @@
 // fail in ways that also fail for root (who ignores permission bits).
 #include "core/configfile.h"
 
+#include "core/localizedtext.h"
+#include "core/stringids.h"
 #include "testenvironment.h"
+#include "tests/support/fakeservices.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,11 +24,19 @@ class ConfigSaveTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(m_folder.isValid());
-        CConfigFile::SetWriteErrorHook(
-            [this](const QString& strPath) { m_saReported.append(strPath); });
         ASSERT_TRUE(m_config.WriteString("S", "k", "new value"));
     }
-    void TearDown() override { CConfigFile::SetWriteErrorHook({}); }
+    // The messages the player saw, and the message for a file that cannot be written.
+    QStringList Reported() const {
+        QStringList saShown;
+        for (const MessageRequest& request : m_messages.m_requests)
+            saShown.append(request.strMessage);
+        return saShown;
+    }
+    static QStringList CannotWrite(const QString& strPath) {
+        return {LocalizedText(IDS_ERROR_FILE_CAN_NOT_WRITE_FILE_CHECK_FP, strPath)};
+    }
+    bool Save(const QString& strPath) { return m_config.Save(strPath, &m_messages); }
 
     QString PathOf(const QString& strName) const { return m_folder.filePath(strName); }
     QStringList FolderEntries(const QString& strFolder) const {
@@ -35,26 +46,26 @@ protected:
 
     QTemporaryDir m_folder;
     CConfigFile m_config;
-    QStringList m_saReported;
+    FakeMessagePresenter m_messages;
 };
 
 TEST_F(ConfigSaveTest, SaveCreatesFoldersAndReplacesTheFileWhole) {
     const QString strPath = PathOf("a/b/c.ini");
-    ASSERT_TRUE(m_config.Save(strPath));
+    ASSERT_TRUE(Save(strPath));
     EXPECT_EQ(ReadWholeFile(strPath), "[S]\r\nk = new value\r\n");
 
     // A second save replaces the content and keeps the file's permissions.
     const auto permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     ASSERT_TRUE(QFile::setPermissions(strPath, permissions));
     ASSERT_TRUE(m_config.WriteString("S", "k", "second"));
-    ASSERT_TRUE(m_config.Save(strPath));
+    ASSERT_TRUE(Save(strPath));
     EXPECT_EQ(ReadWholeFile(strPath), "[S]\r\nk = second\r\n");
     const auto modeBits = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
                           QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
                           QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
     EXPECT_EQ(QFile::permissions(strPath) & modeBits, permissions);
     EXPECT_EQ(FolderEntries(PathOf("a/b")), QStringList{"c.ini"});
-    EXPECT_TRUE(m_saReported.isEmpty());
+    EXPECT_TRUE(Reported().isEmpty());
 }
 
 TEST_F(ConfigSaveTest, FailuresAreReportedOnceAndChangeNothing) {
@@ -70,10 +81,10 @@ TEST_F(ConfigSaveTest, FailuresAreReportedOnceAndChangeNothing) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.szWhat);
-        m_saReported.clear();
+        m_messages.m_requests.clear();
         const std::vector<std::string> saBefore = m_config.GetLines();
-        EXPECT_FALSE(m_config.Save(c.strPath));
-        EXPECT_EQ(m_saReported, QStringList{c.strPath});
+        EXPECT_FALSE(Save(c.strPath));
+        EXPECT_EQ(Reported(), CannotWrite(c.strPath));
         EXPECT_EQ(m_config.GetLines(), saBefore);
     }
     EXPECT_EQ(ReadWholeFile(PathOf("plain.txt")), "keep me");
@@ -115,18 +126,18 @@ TEST_F(ConfigSaveTest, AWriteThatFailsHalfwayKeepsTheOldFile) {
     {
         FileSizeLimit limit(4096);
         ASSERT_TRUE(limit.IsActive());
-        bSaved = m_config.Save(strPath);
+        bSaved = Save(strPath);
     }
     EXPECT_FALSE(bSaved);
-    EXPECT_EQ(m_saReported, QStringList{strPath});
+    EXPECT_EQ(Reported(), CannotWrite(strPath));
     EXPECT_EQ(ReadWholeFile(strPath), baOld);
     EXPECT_EQ(FolderEntries(m_folder.path()), QStringList{"music.ini"});
 
     // Once the disk has room again the same document saves.
-    m_saReported.clear();
-    EXPECT_TRUE(m_config.Save(strPath));
+    m_messages.m_requests.clear();
+    EXPECT_TRUE(Save(strPath));
     EXPECT_GT(ReadWholeFile(strPath).size(), 100000);
-    EXPECT_TRUE(m_saReported.isEmpty());
+    EXPECT_TRUE(Reported().isEmpty());
 }
 
 TEST_F(ConfigSaveTest, AReadOnlyFolderKeepsTheOldFile) {
@@ -136,11 +147,11 @@ TEST_F(ConfigSaveTest, AReadOnlyFolderKeepsTheOldFile) {
     ASSERT_TRUE(WriteWholeFile(strPath, "old"));
     ASSERT_TRUE(
         QFile::setPermissions(PathOf("ro"), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    const bool bSaved = m_config.Save(strPath);
+    const bool bSaved = Save(strPath);
     QFile::setPermissions(PathOf("ro"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_FALSE(bSaved);
-    EXPECT_EQ(m_saReported, QStringList{strPath});
+    EXPECT_EQ(Reported(), CannotWrite(strPath));
     EXPECT_EQ(ReadWholeFile(strPath), "old");
 }
 

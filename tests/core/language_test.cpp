@@ -2,24 +2,25 @@
 // the engine accepts in typed answers and the product and company names; switching it from
 // the Tools menu stores the choice at once.
 #include "core/language.h"
+#include "core/registrystore.h"
 #include "core/stringids.h"
 #include "core/stringtable.h"
 #include "engine/enginestate.h"
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <QTemporaryDir>
 
 namespace {
 
 class Language : public testing::Test {
 protected:
-    void SetUp() override { Reset(); }
-    void TearDown() override { Reset(); }
-    static void Reset() {
-        SetLanguageStoreHook({});
-        SetLanguageId(kLanguageEnglish);
-    }
+    void SetUp() override { SetLanguageId(kLanguageEnglish); }
+    void TearDown() override { SetLanguageId(kLanguageEnglish); }
+    int Stored() const { return m_store.ReadNumber("Shell", "LCID", 0); }
+
+    QTemporaryDir m_folder;
+    CRegistryStore m_store{m_folder.filePath("registry.ini"), "software\\Korvane\\Tetralyx\\1.3"};
 };
 
 TEST_F(Language, SetLanguageIdKeepsOnlyTheThreeLanguages) {
@@ -67,8 +68,6 @@ TEST_F(Language, CodePagesOfTheLanguages) {
 
 // The three Tools menu commands pass these names.
 TEST_F(Language, SelectLanguageSwitchesAndStoresAtOnce) {
-    std::vector<std::uint32_t> naStored;
-    SetLanguageStoreHook([&](std::uint32_t nLanguageId) { naStored.push_back(nLanguageId); });
     struct Case {
         const char* szName;
         std::uint32_t nLanguageId;
@@ -81,41 +80,36 @@ TEST_F(Language, SelectLanguageSwitchesAndStoresAtOnce) {
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.szName);
-        EXPECT_EQ(kLanguageSwitched, SelectLanguage(c.szName));
+        EXPECT_EQ(kLanguageSwitched, SelectLanguage(c.szName, &m_store));
         EXPECT_EQ(c.nLanguageId, GetLanguageId());
         EXPECT_EQ(c.szNone, GetLocalizedText(IDS_KVT_NONE));
-        ASSERT_FALSE(naStored.empty());
-        EXPECT_EQ(c.nLanguageId, naStored.back());
+        EXPECT_EQ(static_cast<int>(c.nLanguageId), Stored());
     }
-    EXPECT_EQ(3u, naStored.size());
 }
 
-TEST_F(Language, SelectingTheCurrentLanguageStoresNothing) {
-    int nStores = 0;
-    SetLanguageStoreHook([&](std::uint32_t) { ++nStores; });
-    EXPECT_EQ(kLanguageUnchanged, SelectLanguage("English"));
-    EXPECT_EQ(kLanguageSwitched, SelectLanguage("Chinese,Traditional (繁體中文)"));
-    EXPECT_EQ(kLanguageUnchanged, SelectLanguage("Chinese,Traditional (繁體中文)"));
-    EXPECT_EQ(1, nStores);
+TEST_F(Language, SelectingTheCurrentOrAnUnknownLanguageStoresNothing) {
+    ASSERT_TRUE(m_store.WriteNumber("Shell", "LCID", 7));
+    EXPECT_EQ(kLanguageUnchanged, SelectLanguage("English", &m_store));
+    EXPECT_EQ(7, Stored());
+    EXPECT_EQ(kLanguageSwitched, SelectLanguage("Chinese,Traditional (繁體中文)", &m_store));
+    ASSERT_TRUE(m_store.WriteNumber("Shell", "LCID", 7));
+    EXPECT_EQ(kLanguageUnchanged, SelectLanguage("Chinese,Traditional (繁體中文)", &m_store));
+    EXPECT_EQ(7, Stored());
     EXPECT_EQ(kLanguageTraditionalChinese, GetLanguageId());
-}
 
-TEST_F(Language, UnknownNamesChangeNothing) {
-    int nStores = 0;
-    SetLanguageStoreHook([&](std::uint32_t) { ++nStores; });
     SetLanguageId(kLanguageSimplifiedChinese);
     for (const char* szName : {"english", "English ", "Chinese, Simplified (简体中文)", "0409",
                                "Chinese,Traditional", "", "Japanese"}) {
         SCOPED_TRACE(szName);
-        EXPECT_EQ(kLanguageUnknown, SelectLanguage(szName));
+        EXPECT_EQ(kLanguageUnknown, SelectLanguage(szName, &m_store));
         EXPECT_EQ(kLanguageSimplifiedChinese, GetLanguageId());
         EXPECT_EQ(kCharsetGB2312, GetFontCharset());
     }
-    EXPECT_EQ(0, nStores);
+    EXPECT_EQ(7, Stored());
 }
 
-TEST_F(Language, SwitchingWorksWithoutAStoreHook) {
-    EXPECT_EQ(kLanguageSwitched, SelectLanguage("Chinese,Simplified (简体中文)"));
+TEST_F(Language, SwitchingWorksWithoutAStore) {
+    EXPECT_EQ(kLanguageSwitched, SelectLanguage("Chinese,Simplified (简体中文)", nullptr));
     EXPECT_EQ(kLanguageSimplifiedChinese, GetLanguageId());
 }
 

@@ -66,8 +66,9 @@ std::vector<std::string> Split(const std::string& strText, char cSeparator) {
 }
 
 TEST(StringTable, CountsRowsUpToTheTerminator) {
-    EXPECT_EQ(290, CountStringRecords());
-    const StringRecord& terminator = GetStringTable()[289];
+    EXPECT_EQ(291, CountStringRecords());
+    const StringRecord& terminator =
+        GetStringTable()[static_cast<std::size_t>(CountStringRecords()) - 1];
     EXPECT_EQ(0u, terminator.nId);
     for (const char* szText : {terminator.szKey, terminator.szCategory, terminator.szEnglish,
                                terminator.szSimplifiedChinese, terminator.szTraditionalChinese})

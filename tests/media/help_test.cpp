@@ -1,10 +1,10 @@
-#include "core/application.h"
 #include "core/language.h"
 #include "core/localizedtext.h"
 #include "core/registrystore.h"
 #include "core/stringids.h"
 #include "media/help.h"
 #include "media/linkopening.h"
+#include "tests/support/fakeservices.h"
 #include "tests/support/testfolders.h"
 #include "tests/support/urlrecorder.h"
 
@@ -82,34 +82,37 @@ class HelpTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetMakerSite("https://help.example.org/");
-        m_app.m_strAppFolder = m_folders.Scratch();
         const QString strHelp = QDir(m_folders.Scratch()).filePath("help");
         for (const char* szPage : {"english/index.html", "english/userguide/3_rules.htm",
                                    "english/rel_note.htm", "gb2312/index.html"})
             ASSERT_TRUE(CTestFolders::WriteFile(QDir(strHelp).filePath(szPage),
                                                 "<html><title>t</title></html>"));
-        CRegistryStore::SetBaseKey(QDir(m_folders.Home()).filePath("registry.ini"),
-                                   "software\\Korvane\\Tetralyx\\1.3");
-        SetHelpViewerHook(
-            [this](const QString& strFolder, const QString& strPage, const QString& strWindow) {
-                m_saViewed.append(strFolder + " | " + strPage + " | " + strWindow);
-            });
+        m_store.SetBaseKey(QDir(m_folders.Home()).filePath("registry.ini"),
+                           "software\\Korvane\\Tetralyx\\1.3");
         SetLanguageId(kLanguageEnglish);
     }
     void TearDown() override {
-        SetHelpViewerHook({});
         SetMakerSite(QString());
-        CRegistryStore::SetBaseKey(QString(), QString());
         SetLanguageId(kLanguageEnglish);
+    }
+    HelpContext Context() { return {m_folders.Scratch(), m_services.Services()}; }
+    // Every page the viewer was asked for, with the folder and window of the last one.
+    QStringList Viewed() const {
+        QStringList saViewed;
+        for (const QString& strPage : m_services.help.m_saPages)
+            saViewed.append(m_services.help.m_strLastFolder + " | " + strPage + " | " +
+                            m_services.help.m_strLastWindow);
+        return saViewed;
     }
     QString Help(const QString& strRelative) const {
         return QDir(m_folders.Scratch()).filePath("help/" + strRelative);
     }
 
     CTestFolders m_folders;
-    CApplication m_app;
-    CUrlRecorder m_browser;
-    QStringList m_saViewed;
+    FakeServices m_services;
+    CUrlRecorder m_browser; // links open on the desktop directly
+    CRegistryStore m_store;
+    const QStringList& m_saOpened = m_services.desktop.m_saOpened;
 };
 
 TEST_F(HelpTest, ATopicOpensInTheViewerWhenItsPageIsInTheHelpSet) {
@@ -151,17 +154,17 @@ TEST_F(HelpTest, ATopicOpensInTheViewerWhenItsPageIsInTheHelpSet) {
 }
 
 TEST_F(HelpTest, ShowHelpTopicUsesTheViewerOrTheBrowser) {
-    EXPECT_TRUE(ShowHelpTopic(13));
-    EXPECT_EQ(m_saViewed, QStringList{Help("english") + " | " +
-                                      Help("english/userguide/3_rules.htm") + " | FullScreen"});
-    EXPECT_TRUE(m_browser.m_saOpened.isEmpty());
+    EXPECT_TRUE(ShowHelpTopic(Context(), 13));
+    EXPECT_EQ(Viewed(), QStringList{Help("english") + " | " +
+                                    Help("english/userguide/3_rules.htm") + " | FullScreen"});
+    EXPECT_TRUE(m_saOpened.isEmpty());
 
     // The help set of another language is missing: the web page of the same topic.
     SetLanguageId(kLanguageTraditionalChinese);
-    EXPECT_TRUE(ShowHelpTopic(13, true));
-    EXPECT_EQ(m_browser.m_saOpened,
+    EXPECT_TRUE(ShowHelpTopic(Context(), 13));
+    EXPECT_EQ(m_saOpened,
               QStringList{"https://help.example.org/tetralyx/help/big5/userguide/3_rules.htm"});
-    EXPECT_EQ(m_saViewed.size(), 1);
+    EXPECT_EQ(m_services.help.m_saPages.size(), 1);
 }
 
 TEST_F(HelpTest, ReleaseNotesAlsoOpenTheMakersHomePage) {
@@ -171,26 +174,26 @@ TEST_F(HelpTest, ReleaseNotesAlsoOpenTheMakersHomePage) {
     EXPECT_FALSE(request.bInViewer);
     EXPECT_EQ(request.strWindow, "ReleaseNote");
 
-    ShowHelpTopic(7);
-    EXPECT_EQ(m_browser.m_saOpened, QStringList{"https://help.example.org/"});
-    EXPECT_EQ(m_saViewed, QStringList{Help("english") + " | " + Help("english/rel_note.htm") +
-                                      " | ReleaseNote"});
+    ShowHelpTopic(Context(), 7);
+    EXPECT_EQ(m_saOpened, QStringList{"https://help.example.org/"});
+    EXPECT_EQ(Viewed(), QStringList{Help("english") + " | " + Help("english/rel_note.htm") +
+                                    " | ReleaseNote"});
 }
 
 TEST_F(HelpTest, TheReleaseNoteStepShowsOncePerBuild) {
-    ShowReleaseNoteOnce("2004-7-23");
-    EXPECT_EQ(m_saViewed.size(), 1);
-    EXPECT_EQ(CRegistryStore::ReadText("App", "Release Note 2004-7-23", ""), "1");
-    ShowReleaseNoteOnce("2004-7-23");
-    EXPECT_EQ(m_saViewed.size(), 1);
+    ShowReleaseNoteOnce(Context(), m_store, "2004-7-23");
+    EXPECT_EQ(m_services.help.m_saPages.size(), 1);
+    EXPECT_EQ(m_store.ReadText("App", "Release Note 2004-7-23", ""), "1");
+    ShowReleaseNoteOnce(Context(), m_store, "2004-7-23");
+    EXPECT_EQ(m_services.help.m_saPages.size(), 1);
     // Another build shows its notes again.
-    ShowReleaseNoteOnce("2004-8-1");
-    EXPECT_EQ(m_saViewed.size(), 2);
+    ShowReleaseNoteOnce(Context(), m_store, "2004-8-1");
+    EXPECT_EQ(m_services.help.m_saPages.size(), 2);
     // A stored value other than "1" does not count as seen.
-    CRegistryStore::WriteText("App", "Release Note 2005-1-1", "0");
-    ShowReleaseNoteOnce("2005-1-1");
-    EXPECT_EQ(m_saViewed.size(), 3);
-    EXPECT_EQ(m_browser.m_saOpened.size(), 3); // the maker's home page each time
+    m_store.WriteText("App", "Release Note 2005-1-1", "0");
+    ShowReleaseNoteOnce(Context(), m_store, "2005-1-1");
+    EXPECT_EQ(m_services.help.m_saPages.size(), 3);
+    EXPECT_EQ(m_saOpened.size(), 3); // the maker's home page each time
 }
 
 TEST_F(HelpTest, TheMakersSiteComesFromTheBaseConfiguration) {

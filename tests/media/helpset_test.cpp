@@ -1,9 +1,10 @@
 // The help set the program ships: every topic of every language opens in the viewer,
 // titled, with its text decoded.
-#include "core/application.h"
 #include "core/language.h"
+#include "media/desktophelpviewer.h"
 #include "media/help.h"
 #include "media/helpviewerdialog.h"
+#include "tests/support/fakeservices.h"
 #include "tests/support/testfolders.h"
 
 #include <QListWidget>
@@ -25,16 +26,19 @@ private slots:
     void everyTopicOpensInEveryLanguage() {
         QFETCH(int, nLanguage);
         CTestFolders folders;
-        CApplication app;
-        app.m_strAppFolder = QStringLiteral(TETRALYX_DATA_FOLDER);
-        SetHelpViewerHook(&CHelpViewerDialog::ShowTopicPage);
+        FakeDesktopOpener desktop;
+        CDesktopHelpViewer viewer(&desktop);
+        CServices services;
+        services.pHelp = &viewer;
+        services.pDesktop = &desktop;
+        const HelpContext context{QStringLiteral(TETRALYX_DATA_FOLDER), services};
         SetLanguageId(static_cast<std::uint32_t>(nLanguage));
         const bool bChinese = nLanguage != 1033;
         for (const unsigned nTopic : GetHelpTopicNumbers()) {
-            const HelpRequest request = ResolveHelpTopic(nTopic, nLanguage, app.m_strAppFolder);
+            const HelpRequest request = ResolveHelpTopic(nTopic, nLanguage, context.strAppFolder);
             QVERIFY2(request.bInViewer, qPrintable(request.strTarget));
-            ShowHelpTopic(nTopic);
-            CHelpViewerDialog* pViewer = CHelpViewerDialog::GetViewer();
+            ShowHelpTopic(context, nTopic);
+            CHelpViewerDialog* pViewer = viewer.GetWindow();
             QVERIFY(pViewer);
             QCOMPARE(pViewer->GetBrowser()->source().toLocalFile(), request.strTarget);
             const QString strTitle = pViewer->windowTitle();
@@ -51,10 +55,8 @@ private slots:
             if (bChinese) QVERIFY2(bHasCjk, qPrintable(request.strTarget));
         }
         // The contents list holds every page of the table (the index counts once).
-        QCOMPARE(CHelpViewerDialog::GetViewer()->GetContents()->count(),
+        QCOMPARE(viewer.GetWindow()->GetContents()->count(),
                  static_cast<int>(GetHelpTopicNumbers().size()));
-        CHelpViewerDialog::CloseViewer();
-        SetHelpViewerHook({});
         SetLanguageId(kLanguageEnglish);
     }
 };

@@ -1,10 +1,10 @@
 // The help viewer with a small help set of its own: pages, links, history, windows.
-#include "core/application.h"
 #include "core/language.h"
+#include "media/desktophelpviewer.h"
 #include "media/help.h"
 #include "media/helpviewerdialog.h"
+#include "tests/support/fakeservices.h"
 #include "tests/support/testfolders.h"
-#include "tests/support/urlrecorder.h"
 
 #include <QListWidget>
 #include <QTest>
@@ -18,8 +18,8 @@ class HelpViewerDialogTest : public QObject {
 
 private:
     std::unique_ptr<CTestFolders> m_pFolders;
-    std::unique_ptr<CApplication> m_pApp;
-    std::unique_ptr<CUrlRecorder> m_pBrowser;
+    std::unique_ptr<FakeServices> m_pServices;
+    std::unique_ptr<CDesktopHelpViewer> m_pViewer;
     QString m_strEnglish;
     QString m_strChinese;
 
@@ -31,9 +31,8 @@ private:
 private slots:
     void init() {
         m_pFolders = std::make_unique<CTestFolders>();
-        m_pApp = std::make_unique<CApplication>();
-        m_pApp->m_strAppFolder = m_pFolders->Scratch();
-        m_pBrowser = std::make_unique<CUrlRecorder>();
+        m_pServices = std::make_unique<FakeServices>();
+        m_pViewer = std::make_unique<CDesktopHelpViewer>(&m_pServices->desktop);
         SetMakerSite("https://help.example.org");
         m_strEnglish = m_pFolders->Scratch() + "/help/english";
         m_strChinese = m_pFolders->Scratch() + "/help/gb2312";
@@ -55,16 +54,14 @@ private slots:
         SetLanguageId(kLanguageEnglish);
     }
     void cleanup() {
-        CHelpViewerDialog::CloseViewer();
-        SetHelpViewerHook({});
+        m_pViewer.reset();
         SetMakerSite(QString());
-        m_pBrowser.reset();
-        m_pApp.reset();
+        m_pServices.reset();
         m_pFolders.reset();
     }
 
     void showsThePageWithItsTitleAndTheContents() {
-        CHelpViewerDialog viewer;
+        CHelpViewerDialog viewer(&m_pServices->desktop);
         viewer.ShowPage(m_strEnglish, Page("index.html"), kHelpWindowFullScreen);
         QCOMPARE(Source(viewer), Page("index.html"));
         QCOMPARE(viewer.windowTitle(), QString("Contents"));
@@ -78,7 +75,7 @@ private slots:
     }
 
     void linksBetweenPagesKeepAHistory() {
-        CHelpViewerDialog viewer;
+        CHelpViewerDialog viewer(&m_pServices->desktop);
         viewer.ShowPage(m_strEnglish, Page("index.html"), kHelpWindowFullScreen);
         auto* pBack = viewer.findChild<QToolButton*>("back");
         auto* pForward = viewer.findChild<QToolButton*>("forward");
@@ -103,24 +100,24 @@ private slots:
         emit viewer.GetBrowser()->anchorClicked(QUrl("userguide/3_rules.htm"));
         QTest::mouseClick(viewer.findChild<QToolButton*>("home"), Qt::LeftButton);
         QCOMPARE(Source(viewer), Page("index.html"));
-        QVERIFY(m_pBrowser->m_saOpened.isEmpty());
+        QVERIFY(m_pServices->desktop.m_saOpened.isEmpty());
     }
 
     void webLinksAndMissingPagesGoToTheBrowser() {
-        CHelpViewerDialog viewer;
+        CHelpViewerDialog viewer(&m_pServices->desktop);
         viewer.ShowPage(m_strEnglish, Page("index.html"), kHelpWindowFullScreen);
         emit viewer.GetBrowser()->anchorClicked(QUrl("https://example.org/page"));
         emit viewer.GetBrowser()->anchorClicked(QUrl("missing.htm"));
         // Outside the help set and missing: nothing to show anywhere.
         emit viewer.GetBrowser()->anchorClicked(QUrl("../../elsewhere.htm"));
-        QCOMPARE(m_pBrowser->m_saOpened,
+        QCOMPARE(m_pServices->desktop.m_saOpened,
                  (QStringList{"https://example.org/page",
                               "https://help.example.org/tetralyx/help/english/missing.htm"}));
         QCOMPARE(Source(viewer), Page("index.html"));
     }
 
     void theWindowNameDecidesHowThePageIsShown() {
-        CHelpViewerDialog viewer;
+        CHelpViewerDialog viewer(&m_pServices->desktop);
         viewer.ShowPage(m_strEnglish, Page("index.html"), kHelpWindowFullScreen);
         const QSize fullSize = viewer.size();
         QVERIFY(viewer.GetContents()->isVisible());
@@ -137,7 +134,7 @@ private slots:
     }
 
     void anotherLanguageStartsAfresh() {
-        CHelpViewerDialog viewer;
+        CHelpViewerDialog viewer(&m_pServices->desktop);
         viewer.ShowPage(m_strEnglish, Page("index.html"), kHelpWindowFullScreen);
         emit viewer.GetBrowser()->anchorClicked(QUrl("userguide/3_rules.htm"));
         viewer.ShowPage(m_strChinese, m_strChinese + "/index.html", kHelpWindowFullScreen);
@@ -148,24 +145,26 @@ private slots:
     }
 
     void helpTopicsOpenInTheOneViewer() {
-        SetHelpViewerHook(&CHelpViewerDialog::ShowTopicPage);
-        QVERIFY(!CHelpViewerDialog::GetViewer());
-        ShowHelpTopic(13);
-        CHelpViewerDialog* pViewer = CHelpViewerDialog::GetViewer();
+        CServices services = m_pServices->Services();
+        services.pHelp = m_pViewer.get();
+        const HelpContext context{m_pFolders->Scratch(), services};
+        QVERIFY(!m_pViewer->GetWindow());
+        ShowHelpTopic(context, 13);
+        CHelpViewerDialog* pViewer = m_pViewer->GetWindow();
         QVERIFY(pViewer);
         QVERIFY(pViewer->isVisible());
         QCOMPARE(Source(*pViewer), Page("userguide/3_rules.htm"));
-        ShowHelpTopic(0);
-        QCOMPARE(CHelpViewerDialog::GetViewer(), pViewer);
+        ShowHelpTopic(context, 0);
+        QCOMPARE(m_pViewer->GetWindow(), pViewer);
         QCOMPARE(Source(*pViewer), Page("index.html"));
         // A topic the help set lacks opens on the web; the viewer stays as it was.
-        ShowHelpTopic(16);
+        ShowHelpTopic(context, 16);
         QCOMPARE(
-            m_pBrowser->m_saOpened,
+            m_pServices->desktop.m_saOpened,
             QStringList{
                 "https://help.example.org/tetralyx/help/english/userguide/6_checksolutions.htm"});
-        CHelpViewerDialog::CloseViewer();
-        QVERIFY(!CHelpViewerDialog::GetViewer());
+        m_pViewer->Close();
+        QVERIFY(!m_pViewer->GetWindow());
     }
 };
 

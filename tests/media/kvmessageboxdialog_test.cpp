@@ -1,12 +1,11 @@
 // The message box as the user meets it: buttons, results, Escape, size, details, help.
-#include "core/application.h"
 #include "core/language.h"
 #include "core/localizedtext.h"
 #include "core/stringids.h"
 #include "media/help.h"
 #include "media/kvmessageboxdialog.h"
 #include "media/kvmessageboxlogic.h"
-#include "tests/support/testfolders.h"
+#include "media/kvmessagepresenter.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -21,9 +20,12 @@ class KVMessageBoxDialogTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<CTestFolders> m_pFolders;
-    std::unique_ptr<CApplication> m_pApp;
-    QStringList m_saHelp; // pages the help hook was asked for
+    QList<unsigned> m_naHelp;                            // topics the help handler was asked for
+    static constexpr unsigned kHelpTopicIrrelevant = 22; // userguide/a1_irrelevant.htm
+
+    void ListenForHelp(CKVMessageBoxDialog& box) {
+        box.SetHelpHandler([this](unsigned nTopic) { m_naHelp.append(nTopic); });
+    }
 
     static QPushButton* Button(const CKVMessageBoxDialog& box, const char* szName) {
         return box.findChild<QPushButton*>(QString::fromLatin1(szName));
@@ -35,22 +37,8 @@ private:
 
 private slots:
     void init() {
-        m_pFolders = std::make_unique<CTestFolders>();
-        m_pApp = std::make_unique<CApplication>();
-        m_pApp->m_strAppFolder = m_pFolders->Scratch();
-        for (const char* szPage : {"index.html", "userguide/a1_irrelevant.htm"})
-            QVERIFY(CTestFolders::WriteFile(m_pFolders->Scratch() + "/help/english/" + szPage,
-                                            "<title>x</title>"));
-        m_saHelp.clear();
-        SetHelpViewerHook([this](const QString&, const QString& strPage, const QString&) {
-            m_saHelp.append(QFileInfo(strPage).fileName());
-        });
+        m_naHelp.clear();
         SetLanguageId(kLanguageEnglish);
-    }
-    void cleanup() {
-        SetHelpViewerHook({});
-        m_pApp.reset();
-        m_pFolders.reset();
     }
 
     void buttonsShowTheirSetAndAnswerByPosition_data() {
@@ -205,11 +193,12 @@ private slots:
 
     void theIrrelevantKeyLinksToHelp() {
         CKVMessageBoxDialog box("Message", "c", 0, true, KV_HELP_UG_IRRELEVANT, false, false);
+        ListenForHelp(box);
         box.show();
         QPushButton* pDetails = Button(box, "details");
         QCOMPARE(pDetails->text(), QString("&Details"));
         QTest::mouseClick(pDetails, Qt::LeftButton);
-        QCOMPARE(m_saHelp, QStringList{"a1_irrelevant.htm"});
+        QCOMPARE(m_naHelp, QList<unsigned>{kHelpTopicIrrelevant});
         QVERIFY(!box.IsDetailsShown());
         QVERIFY(!box.findChild<QPlainTextEdit*>("detailsPane")->isVisible());
         QVERIFY(box.isVisible());
@@ -217,11 +206,43 @@ private slots:
 
     void f1OpensTheHelpContents() {
         CKVMessageBoxDialog box("Message", "c", 0, false, QString(), false, false);
+        ListenForHelp(box);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         QTest::keyClick(&box, Qt::Key_F1);
-        QCOMPARE(m_saHelp, QStringList{"index.html"});
+        QCOMPARE(m_naHelp, QList<unsigned>{kHelpTopicContents});
         QVERIFY(box.isVisible());
+    }
+
+    // The presenter's box offers help only where the request does: before the program ends
+    // (a broken installation) F1 and the help link do nothing.
+    void thePresenterOffersHelpOnlyWhereAsked() {
+        for (const bool bOfferHelp : {true, false}) {
+            m_naHelp.clear();
+            CKVMessagePresenter presenter;
+            presenter.SetHelpHandler([this](unsigned nTopic) { m_naHelp.append(nTopic); });
+            MessageRequest request;
+            request.strMessage = "Message";
+            request.nStyle = KV_MB_YESNO;
+            request.bHasDetails = true;
+            request.strDetails = KV_HELP_UG_IRRELEVANT;
+            request.bShowCheck = true;
+            request.bOfferHelp = bOfferHelp;
+            QTimer::singleShot(0, [] {
+                auto* pBox = qobject_cast<CKVMessageBoxDialog*>(QApplication::activeModalWidget());
+                QVERIFY(pBox);
+                QTest::keyClick(pBox, Qt::Key_F1);
+                QTest::mouseClick(Button(*pBox, "details"), Qt::LeftButton);
+                pBox->findChild<QCheckBox*>("check")->setChecked(true);
+                QTest::mouseClick(Button(*pBox, "right"), Qt::LeftButton);
+            });
+            const MessageAnswer answer = presenter.Present(request);
+            QCOMPARE(answer.nResult, KV_IDNO);
+            QVERIFY(answer.bChecked);
+            QCOMPARE(m_naHelp, bOfferHelp
+                                   ? (QList<unsigned>{kHelpTopicContents, kHelpTopicIrrelevant})
+                                   : QList<unsigned>{});
+        }
     }
 
     void theCheckBoxStateIsKeptInEveryWayOfClosing() {

@@ -4,11 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
-// The program's registry store fits the rule state as it is.
-template void CRuleState::Load<CRegistryStore>(const CRegistryStore&);
-template bool CRuleState::Save<CRegistryStore>(CRegistryStore&) const;
+#include <QDir>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -371,36 +368,28 @@ TEST(ToggleJQK, CleansTheValueBoxesForTheNewMaximum) {
     }
 }
 
-// Stands in for the registry store: numbers by "subkey\name".
-struct MapStore {
-    int ReadNumber(const std::string& strSubKey, const std::string& strName, int nDefault) const {
-        const auto it = m_values.find(strSubKey + "\\" + strName);
-        return it == m_values.end() ? nDefault : it->second;
-    }
-    bool WriteNumber(const std::string& strSubKey, const std::string& strName, int nValue) {
-        m_values[strSubKey + "\\" + strName] = nValue;
-        return true;
-    }
-    std::map<std::string, int> m_values;
-};
-
 TEST(RuleState, ReadsAndWritesTheTwoFlagsUnderGame) {
-    MapStore store;
+    QTemporaryDir folder;
+    CRegistryStore store(QDir(folder.path()).filePath("registry.ini"),
+                         "software\\Korvane\\Tetralyx\\1.3");
     CRuleState rule;
     rule.m_bStandard = false;
     rule.m_bJQK = false;
     rule.Load(store);
     EXPECT_TRUE(rule.m_bStandard); // both default to on
     EXPECT_TRUE(rule.m_bJQK);
-    store.m_values = {{"Game\\Standard", 0}, {"Game\\JQK", -7}};
+    store.WriteNumber("Game", "JQK", -7); // any non-zero number is on
+    store.WriteNumber("Game", "Standard", 0);
     rule.Load(store);
     EXPECT_FALSE(rule.m_bStandard);
     EXPECT_TRUE(rule.m_bJQK);
-    EXPECT_EQ(rule.GetMaxValue(), 13u);
     rule.m_bJQK = false;
-    EXPECT_TRUE(rule.Save(store));
-    EXPECT_EQ(store.m_values,
-              (std::map<std::string, int>{{"Game\\JQK", 0}, {"Game\\Standard", 0}}));
+    ASSERT_TRUE(rule.Save(store));
+    EXPECT_EQ(store.ReadNumber("Game", "Standard", 5), 0);
+    EXPECT_EQ(store.ReadNumber("Game", "JQK", 5), 0);
+    rule.m_bStandard = true;
+    ASSERT_TRUE(rule.Save(store));
+    EXPECT_EQ(store.ReadNumber("Game", "Standard", 5), 1);
     rule.SetDifficulty(9);
     EXPECT_EQ(rule.m_nDifficulty, 4);
 }

@@ -8,9 +8,10 @@
 #include "media/help.h"
 #include "media/hyperlink.h"
 #include "play/aboutdialog.h"
+#include "play/mainwindowsession.h"
 #include "play/plainmaindialog.h"
+#include "tests/support/fakeservices.h"
 #include "tests/support/testfolders.h"
-#include "tests/support/urlrecorder.h"
 
 #include <QAction>
 #include <QLabel>
@@ -27,9 +28,17 @@ class PlainMainDialogTest : public QObject {
 
 private:
     std::unique_ptr<CTestFolders> m_pFolders;
-    std::unique_ptr<CUrlRecorder> m_pBrowser;
+    std::unique_ptr<FakeServices> m_pServices;
     std::unique_ptr<CApplication> m_pApp;
-    QStringList m_saHelp;
+
+    // The pages the help viewer was asked for, with the window of the last one.
+    QStringList Help() const {
+        QStringList saHelp;
+        for (const QString& strPage : m_pServices->help.m_saPages)
+            saHelp.append(QFileInfo(strPage).fileName() + " " + m_pServices->help.m_strLastWindow);
+        return saHelp;
+    }
+    CRegistryStore& Store() { return m_pApp->GetRegistryStore(); }
 
     QStringList MenuTitles(const CPlainMainDialog& window) const {
         QStringList saTitles;
@@ -41,36 +50,31 @@ private:
 private slots:
     void init() {
         m_pFolders = std::make_unique<CTestFolders>();
-        m_pBrowser = std::make_unique<CUrlRecorder>();
+        m_pServices = std::make_unique<FakeServices>();
         const QString strAppFolder = m_pFolders->Scratch();
         QVERIFY(CTestFolders::WriteFile(strAppFolder + "/config/defaultmusic.ini", "[Music]\r\n"));
         for (const char* szPage : {"index.html", "rel_note.htm"})
             QVERIFY(CTestFolders::WriteFile(strAppFolder + "/help/english/" + szPage, "<p>x</p>"));
-        CRegistryStore::SetBaseKey(m_pFolders->Home() + "/registry.ini",
-                                   "software\\Korvane\\Tetralyx\\1.3");
-        CRegistryStore::WriteNumber("Shell", "LCID", 1033);
-        m_pApp = std::make_unique<CApplication>();
-        QCOMPARE(m_pApp->Configure(strAppFolder, m_pFolders->Home(), CStartupHooks()),
+        {
+            CRegistryStore store(m_pFolders->Home() + "/registry.ini",
+                                 "software\\Korvane\\Tetralyx\\1.3");
+            store.WriteNumber("Shell", "LCID", 1033);
+        }
+        m_pApp = std::make_unique<CApplication>(m_pServices->Services());
+        QCOMPARE(m_pApp->Configure(strAppFolder, m_pFolders->Home()),
                  CApplication::ConfigResult::Ok);
-        m_saHelp.clear();
-        SetHelpViewerHook([this](const QString&, const QString& strPage, const QString& strWindow) {
-            m_saHelp.append(QFileInfo(strPage).fileName() + " " + strWindow);
-        });
         SetMakerSite("https://games.example.org");
     }
     void cleanup() {
-        SetHelpViewerHook({});
         SetMakerSite(QString());
-        SetLanguageStoreHook({});
         SetLanguageId(kLanguageEnglish);
         m_pApp.reset();
-        CRegistryStore::SetBaseKey(QString(), QString());
-        m_pBrowser.reset();
+        m_pServices.reset();
         m_pFolders.reset();
     }
 
     void showsTheProductAndItsMenus() {
-        CPlainMainDialog window;
+        CPlainMainDialog window(*m_pApp);
         QCOMPARE(window.windowTitle(), QString("Tetralyx"));
         QCOMPARE(MenuTitles(window), (QStringList{"&Tools", "&Help"}));
         QCOMPARE(window.GetHelpAction()->text(), QString("&Help\tF1"));
@@ -89,10 +93,10 @@ private slots:
     }
 
     void aLanguageCommandRelabelsAndStores() {
-        CPlainMainDialog window;
+        CPlainMainDialog window(*m_pApp);
         window.GetLanguageAction(1)->trigger();
         QCOMPARE(GetLanguageId(), kLanguageSimplifiedChinese);
-        QCOMPARE(CRegistryStore::ReadNumber("Shell", "LCID", 0), 2052);
+        QCOMPARE(Store().ReadNumber("Shell", "LCID", 0), 2052);
         QCOMPARE(MenuTitles(window),
                  (QStringList{LocalizedText(IDS_MENU_TOOLS_T), LocalizedText(IDS_MENU_HELP_H)}));
         QVERIFY(MenuTitles(window)[0] != "&Tools");
@@ -102,29 +106,29 @@ private slots:
         QCOMPARE(window.findChild<CHyperLink*>("link")->GetAddress(),
                  QString("https://games.example.org/index_chs.html"));
         QCOMPARE(window.findChild<QLabel*>("company")->text(), LocalizedText(IDS_KVT_COMPANY));
-        QCOMPARE(m_pApp->m_strCompanyName, LocalizedText(IDS_KVT_COMPANY));
+        QCOMPARE(m_pApp->GetCompanyName(), LocalizedText(IDS_KVT_COMPANY));
         // The labels of the language items never change.
         QCOMPARE(window.GetLanguageAction(2)->text(), QString("&Traditional Chinese (繁體中文)"));
 
         // The current language again: nothing stored, the window still relabelled.
-        CRegistryStore::WriteNumber("Shell", "LCID", 7);
+        Store().WriteNumber("Shell", "LCID", 7);
         window.GetLanguageAction(1)->trigger();
-        QCOMPARE(CRegistryStore::ReadNumber("Shell", "LCID", 0), 7);
+        QCOMPARE(Store().ReadNumber("Shell", "LCID", 0), 7);
         QVERIFY(window.GetLanguageAction(1)->isChecked());
 
         window.GetLanguageAction(0)->trigger();
         QCOMPARE(MenuTitles(window), (QStringList{"&Tools", "&Help"}));
-        QCOMPARE(CRegistryStore::ReadNumber("Shell", "LCID", 0), 1033);
+        QCOMPARE(Store().ReadNumber("Shell", "LCID", 0), 1033);
     }
 
     void helpOpensTheContents() {
-        CPlainMainDialog window;
+        CPlainMainDialog window(*m_pApp);
         window.GetHelpAction()->trigger();
-        QCOMPARE(m_saHelp, QStringList{"index.html FullScreen"});
+        QCOMPARE(Help(), QStringList{"index.html FullScreen"});
     }
 
     void theAboutBoxNamesProductVersionAndMaker() {
-        CPlainMainDialog window;
+        CPlainMainDialog window(*m_pApp);
         QString strTitle;
         QString strVersion;
         QString strLink;
@@ -146,7 +150,7 @@ private slots:
     }
 
     void theCloseRequestClosesOnlyWithItsParameters() {
-        CPlainMainDialog window;
+        CPlainMainDialog window(*m_pApp);
         QSignalSpy closed(&window, &CPlainMainDialog::Closed);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -163,7 +167,7 @@ private slots:
     }
 
     void aRaiseRequestActivatesTheWindow() {
-        CPlainMainDialog window;
+        CPlainMainDialog window(*m_pApp);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QWidget other;
@@ -177,30 +181,40 @@ private slots:
 
     void aRaiseThatCameBeforeTheWindowIsAppliedWhenItOpens() {
         QVERIFY(SendRaiseRequest(m_pApp->GetInstanceServer()->GetSocketPath()));
-        QTest::qWait(50); // the request arrives while no window listens
+        // The request arrives while no window listens.
+        QTRY_VERIFY(m_pApp->GetInstanceServer()->HasPendingRaise());
         QWidget other;
         other.show();
         other.activateWindow();
         QTRY_VERIFY(other.isActiveWindow());
-        CPlainMainDialog window;
+        CPlainMainDialog window(*m_pApp);
         window.show();
         QTRY_VERIFY(window.isActiveWindow());
         QVERIFY(!m_pApp->GetInstanceServer()->TakePendingRaise());
     }
 
     void theReleaseNotesOpenOncePerBuild() {
-        m_pApp->m_strBuildDate = "2004-7-23";
+        QCOMPARE(m_pApp->GetBuildDate(), QString("2004-7-23"));
         {
-            CPlainMainDialog window;
+            CPlainMainDialog window(*m_pApp);
             window.show();
-            QTRY_COMPARE(m_saHelp, QStringList{"rel_note.htm ReleaseNote"});
+            m_pServices->clock.Advance(CMainWindowSession::kReleaseNoteDelayMs - 1);
+            QVERIFY(Help().isEmpty());
+            m_pServices->clock.Advance(1);
+            QCOMPARE(Help(), QStringList{"rel_note.htm ReleaseNote"});
+            // Shown again (after a minimise, say): nothing new.
+            window.hide();
+            window.show();
+            m_pServices->clock.Advance(1000);
+            QCOMPARE(Help().size(), 1);
         }
-        QCOMPARE(CRegistryStore::ReadText("App", "Release Note 2004-7-23", ""), QString("1"));
-        QCOMPARE(m_pBrowser->m_saOpened, QStringList{"https://games.example.org/"});
-        CPlainMainDialog again;
+        QCOMPARE(Store().ReadText("App", "Release Note 2004-7-23", ""), QString("1"));
+        QCOMPARE(m_pServices->desktop.m_saOpened, QStringList{"https://games.example.org/"});
+        CPlainMainDialog again(*m_pApp);
         again.show();
-        QTest::qWait(300);
-        QCOMPARE(m_saHelp.size(), 1);
+        m_pServices->clock.Advance(1000);
+        QCOMPARE(Help().size(), 1);
+        QTRY_COMPARE(m_pServices->clock.RunningTimers(), 0);
     }
 };
 

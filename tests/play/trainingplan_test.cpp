@@ -88,8 +88,7 @@ TEST(TrainingPlan, StoredValuesOutOfRangeFallBack) {
 TEST(TrainingPlan, ValuesOfTheWrongKindInTheRegistryStoreReadAsDefaults) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    CRegistryStore::SetBaseKey(folder.filePath("registry.ini"), "software\\Korvane\\Tetralyx\\1.3");
-    CRegistryStore store;
+    CRegistryStore store(folder.filePath("registry.ini"), "software\\Korvane\\Tetralyx\\1.3");
     ASSERT_TRUE(store.WriteText("Training Game", "Question Count", "12"));
     ASSERT_TRUE(store.WriteNumber("Training Game", "Minutes", 7));
     ASSERT_TRUE(store.WriteText("Training Game", "End 4", "junk"));

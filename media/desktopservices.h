@@ -1,0 +1,41 @@
+// The services of the running desktop program, owned in one place for the program's life:
+// the application and everything it hands them to use them through CServices.
+#pragma once
+
+#include "core/browser.h"
+#include "core/httpfetcher.h"
+#include "core/services.h"
+#include "core/systemclock.h"
+#include "media/desktopchoosers.h"
+#include "media/desktophelpviewer.h"
+#include "media/kvmessagepresenter.h"
+
+class CDesktopServices {
+public:
+    CDesktopServices() : m_help(&m_desktop) {}
+    CDesktopServices(const CDesktopServices&) = delete;
+    CDesktopServices& operator=(const CDesktopServices&) = delete;
+
+    CServices Services() {
+        CServices services;
+        services.pMessages = &m_messages;
+        services.pFiles = &m_files;
+        services.pDesktop = &m_desktop;
+        services.pHelp = &m_help;
+        services.pClock = &m_clock;
+        services.pSound = nullptr; // the audio back end, once there is one
+        services.pNetwork = &m_network;
+        return services;
+    }
+
+    CKVMessagePresenter& Messages() { return m_messages; }
+    CDesktopHelpViewer& Help() { return m_help; }
+
+private:
+    CBrowserOpener m_desktop;
+    CKVMessagePresenter m_messages;
+    CDesktopFileChooser m_files;
+    CDesktopHelpViewer m_help;
+    CSystemClock m_clock;
+    CHttpFetcher m_network;
+};
