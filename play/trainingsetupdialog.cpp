@@ -2,6 +2,7 @@
 
 #include "core/localizedtext.h"
 #include "core/messagepresenter.h"
+#include "core/registrystore.h"
 #include "core/stringids.h"
 #include "engine/textlines.h"
 
@@ -285,4 +286,15 @@ void CTrainingSetupDialog::accept() {
     m_logic.SetMinutes(m_pMinutes->value());
     m_accepted = m_logic.Accept();
     QDialog::accept();
+}
+
+bool RunTrainingSetup(PlayMode mode, CRegistryStore& store, IMessagePresenter& messages,
+                      QWidget* pParent, TrainingPlan& plan) {
+    TrainingPlan loaded;
+    loaded.Load(store, mode);
+    CTrainingSetupDialog dialog(mode, loaded, messages, pParent);
+    const bool bAccepted = dialog.exec() == QDialog::Accepted;
+    dialog.GetPlanToSave().Save(store, mode);
+    if (bAccepted) plan = dialog.GetPlan();
+    return bAccepted;
 }

@@ -7,6 +7,7 @@
 
 #include <array>
 
+class CRegistryStore;
 class IMessagePresenter;
 class QCheckBox;
 class QComboBox;
@@ -69,3 +70,9 @@ private:
     QPushButton* m_pOk = nullptr;
     QPushButton* m_pCancel = nullptr;
 };
+
+// The Training and Training Game commands' setup: loads the mode's plan from the store, runs
+// the dialog modally, stores the plan as the dialog leaves it (accepted or not) and, when
+// accepted, hands it back in plan for StartRun. True when accepted.
+bool RunTrainingSetup(PlayMode mode, CRegistryStore& store, IMessagePresenter& messages,
+                      QWidget* pParent, TrainingPlan& plan);

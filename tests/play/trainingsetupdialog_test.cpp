@@ -1,17 +1,21 @@
 // The training setup dialog as the player meets it, and a whole training game started from
 // it: setup, two answers, Previous/Next, Done and the report.
 #include "core/language.h"
+#include "core/registrystore.h"
 #include "media/kvmessageboxdialog.h"
 #include "play/runlogic.h"
 #include "play/trainingsetupdialog.h"
 #include "tests/support/fakeservices.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 class TrainingSetupDialogTest : public QObject {
     Q_OBJECT
@@ -120,6 +124,31 @@ private slots:
         QVERIFY(!saved.m_bStandard && !saved.m_bRandom);
         QCOMPARE(saved.m_nQuestionCount, 12);
         QCOMPARE(saved.m_nDifficulty, 1);
+    }
+
+    void theCommandLoadsRunsAndStoresThePlan() {
+        QTemporaryDir folder;
+        CRegistryStore store(folder.filePath("registry.ini"), "software\\Korvane\\Tetralyx\\1.3");
+        store.WriteNumber("Training", "Question Count", 600);
+        FakeMessagePresenter messages;
+        for (const char* szButton : {"cancel", "ok"}) {
+            QTimer::singleShot(0, [szButton] {
+                QWidget* pDialog = QApplication::activeModalWidget();
+                if (!pDialog) qFatal("no setup dialog");
+                QCOMPARE(Find<QSpinBox>(*pDialog, "count")->value(), 40);
+                Click(*pDialog, "sequential");
+                Click(*pDialog, szButton);
+            });
+            TrainingPlan plan;
+            plan.m_nQuestionCount = 1;
+            const bool bOk = QString(szButton) == "ok";
+            QCOMPARE(RunTrainingSetup(PlayMode::Training, store, messages, nullptr, plan), bOk);
+            QCOMPARE(plan.m_nQuestionCount, bOk ? 40 : 1);
+            QCOMPARE(store.ReadNumber("Training", "Question Count", 0), 40);
+            QCOMPARE(store.ReadNumber("Training", "Randomly", 1), 0);
+            store.WriteNumber("Training", "Randomly", 1);
+            store.WriteNumber("Training", "Question Count", 600);
+        }
     }
 
     void aWholeTrainingGameOfFiveQuestions() {
