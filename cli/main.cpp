@@ -70,7 +70,7 @@ const CliCommand kCommands[] = {
      "answer text before the 31st answer line (reading stops at that line).\n"
      "\n"
      "  --advanced         the advanced rule, with ^ and ^^:\n"
-     "                     echo '2^3*3' | tetralyx-cli verdict --advanced \"2 3 3 3\"\n"
+     "                     echo '2^3*3*1' | tetralyx-cli verdict --advanced \"1 2 3 3\"\n"
      "  --max 10|13        the highest card value (default 13, J Q K on):\n"
      "                     echo '(10+2)*(1+1)' | tetralyx-cli verdict --max 10 \"1 1 2 10\"\n"
      "  --level 1..4       Beginner, Intermediate, Advanced, Ultimate (default 1):\n"
@@ -89,7 +89,7 @@ const CliCommand kCommands[] = {
      "3 4\"\n"
      "  --language L       the language of the text (en default; zh-CN and zh-TW also accept\n"
      "                     the full-width characters of their input methods):\n"
-     "                     echo '1+2+3' | tetralyx-cli verdict --language zh-CN \"1 2 3 4\"\n",
+     "                     echo '4*(1+2+3)' | tetralyx-cli verdict --language zh-CN \"1 2 3 4\"\n",
      kOptAdvanced | kOptMax | kOptLevel | kOptMode | kOptNoSolution | kOptCheckSolution |
          kOptCharset | kOptLanguage,
      1, 1, RunVerdict},

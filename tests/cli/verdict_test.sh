@@ -108,7 +108,15 @@ help=$("$cli" verdict --help)
 for option in --advanced --max --level --mode --no-solution --check-solution --charset --language; do
     grep -q -- "^  $option" <<<"$help" || fail "verdict --help does not explain $option"
 done
-[[ $(grep -c "| tetralyx-cli verdict\|^ *tetralyx-cli verdict" <<<"$help") -ge 8 ]] || fail "verdict --help lacks an example per option"
+# Every example of the help runs and gives a verdict.
+examples=0
+while IFS= read -r example; do
+    examples=$((examples + 1))
+    bash -c "${example//tetralyx-cli/\"$cli\"}" >/dev/null 2>&1
+    rc=$?
+    [[ $rc -eq 0 || $rc -eq 1 ]] || fail "verdict --help example exits $rc: $example"
+done < <(grep -E '^ +((echo|printf) .*\| )?tetralyx-cli verdict' <<<"$help")
+[[ $examples -ge 8 ]] || fail "verdict --help has $examples examples, not one per option"
 
 # Hostile input ends with a verdict or a clear refusal: binary bytes, 10 MB of answer lines,
 # an endless stream, 10 MB of blank lines.
