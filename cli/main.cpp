@@ -57,6 +57,42 @@ const CliCommand kCommands[] = {
      "none it prints nothing and exits 1. --advanced allows ^ (power) and ^^ (root); --max is\n"
      "the highest card value (default 13). Exits 2 when the question is not four values.\n",
      kOptAdvanced | kOptMax, 1, 4, RunSolve},
+    {"verdict",
+     "verdict [--advanced] [--max 10|13] [--level 1..4] [--mode normal|training|game|worldcup]\n"
+     "        [--no-solution] [--check-solution] [--charset none|gb2312|big5]\n"
+     "        [--language en|zh-CN|zh-TW] \"A B C D\"",
+     "print the main window's verdict on an answer box read from standard input",
+     "Reads the answer box text from standard input, as typed, submits it as the main window\n"
+     "does for the question \"A B C D\" (in a run: the run's current question, not yet\n"
+     "answered) and prints the comment text the window then shows, its line ends as composed\n"
+     "(CR LF), followed by one LF. Exits 0 on a win, 1 on a loss and 3 on abnormal input: an\n"
+     "invalid question, too many answers, answers too short to submit, or more than 1 MiB of\n"
+     "answer text before the 31st answer line (reading stops at that line).\n"
+     "\n"
+     "  --advanced         the advanced rule, with ^ and ^^:\n"
+     "                     echo '2^3*3*1' | tetralyx-cli verdict --advanced \"1 2 3 3\"\n"
+     "  --max 10|13        the highest card value (default 13, J Q K on):\n"
+     "                     echo '(10+2)*(1+1)' | tetralyx-cli verdict --max 10 \"1 1 2 10\"\n"
+     "  --level 1..4       Beginner, Intermediate, Advanced, Ultimate (default 1):\n"
+     "                     printf '4*(1+2+3)\\n(3+2+1)*4\\n' | tetralyx-cli verdict --level 2 \"1 "
+     "2 3 4\"\n"
+     "  --mode M           normal (default), training, game (a training game) or worldcup:\n"
+     "                     echo '1*2*3*4' | tetralyx-cli verdict --mode game --level 2 \"1 2 3 "
+     "4\"\n"
+     "  --no-solution      tick \"No solution!\" (standard input is not read):\n"
+     "                     tetralyx-cli verdict --no-solution \"1 1 1 1\"\n"
+     "  --check-solution   print what Check Solution shows instead (exits 1 when there is no\n"
+     "                     solution; standard input is not read):\n"
+     "                     tetralyx-cli verdict --check-solution \"3 3 8 8\"\n"
+     "  --charset C        the full-width characters accepted, whatever the language:\n"
+     "                     echo '４×（１＋２＋３）' | tetralyx-cli verdict --charset gb2312 \"1 2 "
+     "3 4\"\n"
+     "  --language L       the language of the text (en default; zh-CN and zh-TW also accept\n"
+     "                     the full-width characters of their input methods):\n"
+     "                     echo '4*(1+2+3)' | tetralyx-cli verdict --language zh-CN \"1 2 3 4\"\n",
+     kOptAdvanced | kOptMax | kOptLevel | kOptMode | kOptNoSolution | kOptCheckSolution |
+         kOptCharset | kOptLanguage,
+     1, 1, RunVerdict},
 };
 
 void PrintUsage(FILE* pOut) {

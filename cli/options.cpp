@@ -9,10 +9,35 @@ struct OptionName {
 };
 
 constexpr OptionName kOptionNames[] = {
-    {"--advanced", kOptAdvanced, false}, {"--max", kOptMax, true},
-    {"--charset", kOptCharset, true},    {"--json", kOptJson, false},
+    {"--advanced", kOptAdvanced, false},
+    {"--max", kOptMax, true},
+    {"--charset", kOptCharset, true},
+    {"--json", kOptJson, false},
     {"--level", kOptLevel, true},
+    {"--mode", kOptMode, true},
+    {"--language", kOptLanguage, true},
+    {"--no-solution", kOptNoSolution, false},
+    {"--check-solution", kOptCheckSolution, false},
 };
+
+struct NamedMode {
+    const char* szName;
+    PlayMode mode;
+};
+
+constexpr NamedMode kModes[] = {{"normal", PlayMode::Normal},
+                                {"training", PlayMode::Training},
+                                {"game", PlayMode::TrainingGame},
+                                {"worldcup", PlayMode::WorldCup}};
+
+struct NamedLanguage {
+    const char* szName;
+    std::uint32_t nLanguageId;
+};
+
+constexpr NamedLanguage kLanguages[] = {{"en", kLanguageEnglish},
+                                        {"zh-CN", kLanguageSimplifiedChinese},
+                                        {"zh-TW", kLanguageTraditionalChinese}};
 
 bool SetValue(CliOption option, const std::string& strValue, CliOptions& options,
               std::string& strError) {
@@ -35,7 +60,24 @@ bool SetValue(CliOption option, const std::string& strValue, CliOptions& options
             strError = "--charset takes none, gb2312 or big5";
             return false;
         }
+        options.bCharsetGiven = true;
         return true;
+    case kOptMode:
+        for (const NamedMode& named : kModes)
+            if (strValue == named.szName) {
+                options.mode = named.mode;
+                return true;
+            }
+        strError = "--mode takes normal, training, game or worldcup";
+        return false;
+    case kOptLanguage:
+        for (const NamedLanguage& named : kLanguages)
+            if (strValue == named.szName) {
+                options.nLanguageId = named.nLanguageId;
+                return true;
+            }
+        strError = "--language takes en, zh-CN or zh-TW";
+        return false;
     case kOptLevel:
         if (strValue.size() != 1 || strValue[0] < '1' || strValue[0] > '4') {
             strError = "--level takes 1, 2, 3 or 4";
@@ -93,6 +135,10 @@ bool ParseCliOptions(int argc, char** argv, int nFirst, unsigned nAllowed, CliOp
                 options.bAdvanced = true;
             else if (pName->option == kOptJson)
                 options.bJson = true;
+            else if (pName->option == kOptNoSolution)
+                options.bNoSolution = true;
+            else if (pName->option == kOptCheckSolution)
+                options.bCheckSolution = true;
             continue;
         }
         if (!bHasValue) {

@@ -1,17 +1,26 @@
 // Command-line options shared by the tetralyx-cli commands.
 #pragma once
 
+#include "play/playrun.h"
+
+#include "core/language.h"
 #include "engine/enginestate.h"
+
+#include <cstdint>
 
 #include <string>
 #include <vector>
 
 enum CliOption : unsigned {
-    kOptAdvanced = 1u << 0, // --advanced
-    kOptMax = 1u << 1,      // --max 10|13
-    kOptCharset = 1u << 2,  // --charset none|gb2312|big5
-    kOptJson = 1u << 3,     // --json
-    kOptLevel = 1u << 4,    // --level 1..4
+    kOptAdvanced = 1u << 0,      // --advanced
+    kOptMax = 1u << 1,           // --max 10|13
+    kOptCharset = 1u << 2,       // --charset none|gb2312|big5
+    kOptJson = 1u << 3,          // --json
+    kOptLevel = 1u << 4,         // --level 1..4
+    kOptMode = 1u << 5,          // --mode normal|training|game|worldcup
+    kOptLanguage = 1u << 6,      // --language en|zh-CN|zh-TW
+    kOptNoSolution = 1u << 7,    // --no-solution
+    kOptCheckSolution = 1u << 8, // --check-solution
 };
 
 struct CliOptions {
@@ -20,6 +29,11 @@ struct CliOptions {
     InterfaceCharset charset = InterfaceCharset::None;
     bool bJson = false;
     int nLevel = 1;
+    bool bCharsetGiven = false; // otherwise the language decides the accepted characters
+    PlayMode mode = PlayMode::Normal;
+    std::uint32_t nLanguageId = kLanguageEnglish;
+    bool bNoSolution = false;
+    bool bCheckSolution = false;
     bool bHelp = false;
     std::vector<std::string> saArguments; // everything that is not an option, in order
 };

@@ -1,11 +1,8 @@
 #include "core/language.h"
 
-#include "core/registrystore.h"
 #include "core/stringids.h"
 #include "core/stringtable.h"
 #include "engine/enginestate.h"
-
-#include <charconv>
 
 namespace {
 
@@ -37,13 +34,6 @@ InterfaceCharset EngineCharsetFor(std::uint32_t nLanguageId) {
     default:
         return InterfaceCharset::None;
     }
-}
-
-// The identifiers are fixed four-digit hexadecimal texts.
-bool ParseIdentifier(const std::string& strIdentifier, std::uint32_t& nValue) {
-    const char* pEnd = strIdentifier.data() + strIdentifier.size();
-    const auto result = std::from_chars(strIdentifier.data(), pEnd, nValue, 16);
-    return result.ec == std::errc() && result.ptr == pEnd && !strIdentifier.empty();
 }
 
 } // namespace
@@ -92,20 +82,4 @@ const std::array<std::string, 3>& GetLanguageNames() {
 const std::array<std::string, 3>& GetLanguageIdentifiers() {
     static const std::array<std::string, 3> saIdentifiers = {"0409", "0804", "0404"};
     return saIdentifiers;
-}
-
-int SelectLanguage(const std::string& strName, CRegistryStore* pStore) {
-    const std::array<std::string, 3>& saNames = GetLanguageNames();
-    for (std::size_t i = 0; i < saNames.size(); ++i) {
-        if (saNames[i] != strName) continue;
-        std::uint32_t nLanguageId = 0;
-        if (!ParseIdentifier(GetLanguageIdentifiers()[i], nLanguageId)) return kLanguageUnknown;
-        if (nLanguageId == GetLanguageId()) return kLanguageUnchanged;
-        SetLanguageId(nLanguageId);
-        if (pStore)
-            pStore->WriteNumber(QStringLiteral("Shell"), QStringLiteral("LCID"),
-                                static_cast<int>(nLanguageId));
-        return kLanguageSwitched;
-    }
-    return kLanguageUnknown;
 }

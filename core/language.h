@@ -53,5 +53,6 @@ constexpr int kLanguageSwitched = 1;  // switched and stored
 
 // Switches to the language of that name (exact, case-sensitive) and stores the choice at once
 // under "Shell"/"LCID" (pStore may be null: nothing is stored). The window is relabelled by
-// the caller after kLanguageUnchanged as well as after kLanguageSwitched.
+// the caller after kLanguageUnchanged as well as after kLanguageSwitched. Built with the
+// registry store into the program, not into the plain library the command line shares.
 int SelectLanguage(const std::string& strName, CRegistryStore* pStore);
