@@ -4,7 +4,7 @@
 #include "core/terminationwatcher.h"
 #include "media/desktopservices.h"
 #include "media/help.h"
-#include "play/plainmaindialog.h"
+#include "play/maindialog.h"
 #include "play/programicon.h"
 
 #include <QApplication>
@@ -37,8 +37,8 @@ int RunDesktopProgram(QApplication& qtApp) {
     hooks.fnRunMainWindow = [&qtApp, &app, &bTerminated] {
         if (bTerminated) return CApplication::kExitOk;
         LoadMakerSite(app.GetBaseConfigPath());
-        CPlainMainDialog window(app);
-        QObject::connect(&window, &CPlainMainDialog::Closed, &qtApp, &QCoreApplication::quit,
+        CMainDialog window(app);
+        QObject::connect(&window, &CMainDialog::Closed, &qtApp, &QCoreApplication::quit,
                          Qt::QueuedConnection);
         window.show();
         return qtApp.exec();
