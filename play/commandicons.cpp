@@ -31,7 +31,7 @@ IconLook GetLook(CommandIcon icon) {
     case CommandIcon::SaveMyFavorite:
         return {QColor(0xad, 0x14, 0x57), "+\u2665"};
     case CommandIcon::Exit:
-        return {QColor(0x61, 0x61, 0x61), "\u23fb"};
+        return {QColor(0x61, 0x61, 0x61), ""};
     case CommandIcon::TroubleMaker:
         return {QColor(0xd8, 0x43, 0x15), "!"};
     case CommandIcon::MyFavorite:
@@ -65,6 +65,14 @@ QPixmap DrawIcon(CommandIcon icon, bool bExit, int nSize, bool bDisabled) {
     painter.setFont(font);
     painter.setPen(Qt::white);
     painter.drawText(rect, Qt::AlignCenter, strGlyph);
+    if (icon == CommandIcon::Exit) {
+        // A power symbol: an open ring with a bar through its gap.
+        painter.setPen(QPen(Qt::white, nSize * 0.09, Qt::SolidLine, Qt::RoundCap));
+        painter.setBrush(Qt::NoBrush);
+        const QRectF ring(nSize * 0.26, nSize * 0.28, nSize * 0.48, nSize * 0.48);
+        painter.drawArc(ring, 120 * 16, 300 * 16);
+        painter.drawLine(QPointF(nSize * 0.5, nSize * 0.2), QPointF(nSize * 0.5, nSize * 0.5));
+    }
     if (bExit) {
         // The leave mark: a white disc with a red cross in the lower right corner.
         const QRectF badge(nSize * 0.5, nSize * 0.5, nSize * 0.48, nSize * 0.48);

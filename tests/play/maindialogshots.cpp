@@ -45,7 +45,7 @@ int main(int argc, char* argv[]) {
             window.findChild<CValueBox*>(QStringLiteral("value%1").arg(n + 1))
                 ->SetText(QString::fromLatin1(szaValues[n]));
         auto* pAnswer = window.findChild<QPlainTextEdit*>("answer");
-        pAnswer->setPlainText("(12-8)*3+3\n3*8*(12/12)\n(3+3)*(12-8)");
+        pAnswer->setPlainText("(3+3)*(12-8)\n(12-8)*3*3\n(12-8)*(3+3)");
         QTest::keyClick(pAnswer, Qt::Key_Return, Qt::ControlModifier);
         QTest::qWait(50);
         const QString strPath = strOut + "/maindialog-" + szaNames[nLanguage] + ".png";
