@@ -5,7 +5,7 @@
 #include "media/desktopservices.h"
 #include "media/help.h"
 #include "media/musicplayer.h"
-#include "play/plainmaindialog.h"
+#include "play/maindialog.h"
 #include "play/programicon.h"
 
 #include <QApplication>
@@ -41,8 +41,8 @@ int RunDesktopProgram(QApplication& qtApp) {
         CMusicPlayer music(app.GetServices(), CMusicPaths{app.GetAppFolder(), app.GetMusicPath(),
                                                           app.GetDefaultMusicPath()});
         music.LoadSettings();
-        CPlainMainDialog window(app, nullptr, &music);
-        QObject::connect(&window, &CPlainMainDialog::Closed, &qtApp, &QCoreApplication::quit,
+        CMainDialog window(app, &music);
+        QObject::connect(&window, &CMainDialog::Closed, &qtApp, &QCoreApplication::quit,
                          Qt::QueuedConnection);
         window.show();
         return qtApp.exec();

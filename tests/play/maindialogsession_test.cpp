@@ -1,5 +1,5 @@
-// The plain main window on a configured application: menus, languages, help, About,
-// and the requests of other running copies.
+// The main window as the program's main window: languages, help, About, and the
+// requests of other running copies.
 #include "core/application.h"
 #include "core/collectionmanagerdialog.h"
 #include "core/language.h"
@@ -9,8 +9,8 @@
 #include "media/help.h"
 #include "media/hyperlink.h"
 #include "play/aboutdialog.h"
+#include "play/maindialog.h"
 #include "play/mainwindowsession.h"
-#include "play/plainmaindialog.h"
 #include "tests/support/fakeservices.h"
 #include "tests/support/nextdialog.h"
 #include "tests/support/testfolders.h"
@@ -28,7 +28,7 @@
 
 #include <memory>
 
-class PlainMainDialogTest : public QObject {
+class MainDialogSessionTest : public QObject {
     Q_OBJECT
 
 private:
@@ -45,7 +45,7 @@ private:
     }
     CRegistryStore& Store() { return m_pApp->GetRegistryStore(); }
 
-    QStringList MenuTitles(const CPlainMainDialog& window) const {
+    QStringList MenuTitles(const CMainDialog& window) const {
         QStringList saTitles;
         for (QAction* pAction : window.menuBar()->actions())
             saTitles.append(pAction->text());
@@ -79,9 +79,9 @@ private slots:
     }
 
     void showsTheProductAndItsMenus() {
-        CPlainMainDialog window(*m_pApp);
+        CMainDialog window(*m_pApp);
         QCOMPARE(window.windowTitle(), QString("Tetralyx"));
-        QCOMPARE(MenuTitles(window), (QStringList{"&Tools", "&Help"}));
+        QCOMPARE(MenuTitles(window), (QStringList{"&Game", "&Tools", "&UI", "&Music", "&Help"}));
         QCOMPARE(window.GetHelpAction()->text(), QString("&Help\tF1"));
         QCOMPARE(window.GetHelpAction()->shortcut(), QKeySequence(Qt::Key_F1));
         QCOMPARE(window.GetAboutAction()->text(), QString("&About..."));
@@ -98,19 +98,20 @@ private slots:
     }
 
     void aLanguageCommandRelabelsAndStores() {
-        CPlainMainDialog window(*m_pApp);
+        CMainDialog window(*m_pApp);
         window.GetLanguageAction(1)->trigger();
         QCOMPARE(GetLanguageId(), kLanguageSimplifiedChinese);
         QCOMPARE(Store().ReadNumber("Shell", "LCID", 0), 2052);
         QCOMPARE(MenuTitles(window),
-                 (QStringList{LocalizedText(IDS_MENU_TOOLS_T), LocalizedText(IDS_MENU_HELP_H)}));
-        QVERIFY(MenuTitles(window)[0] != "&Tools");
+                 (QStringList{LocalizedText(IDS_MENU_GAME_G), LocalizedText(IDS_MENU_TOOLS_T),
+                              LocalizedText(IDS_MENU_UI_U), LocalizedText(IDS_MENU_MUSIC_M),
+                              LocalizedText(IDS_MENU_HELP_H)}));
+        QVERIFY(MenuTitles(window)[1] != "&Tools");
         QCOMPARE(window.GetHelpAction()->text(), LocalizedText(IDS_MENU_HELP_H_F1));
         QVERIFY(window.GetLanguageAction(1)->isChecked());
         QVERIFY(!window.GetLanguageAction(0)->isChecked());
         QCOMPARE(window.findChild<CHyperLink*>("link")->GetAddress(),
                  QString("https://games.example.org/index_chs.html"));
-        QCOMPARE(window.findChild<QLabel*>("company")->text(), LocalizedText(IDS_KVT_COMPANY));
         QCOMPARE(m_pApp->GetCompanyName(), LocalizedText(IDS_KVT_COMPANY));
         // The labels of the language items never change.
         QCOMPARE(window.GetLanguageAction(2)->text(), QString("&Traditional Chinese (繁體中文)"));
@@ -122,14 +123,14 @@ private slots:
         QVERIFY(window.GetLanguageAction(1)->isChecked());
 
         window.GetLanguageAction(0)->trigger();
-        QCOMPARE(MenuTitles(window), (QStringList{"&Tools", "&Help"}));
+        QCOMPARE(MenuTitles(window), (QStringList{"&Game", "&Tools", "&UI", "&Music", "&Help"}));
         QCOMPARE(Store().ReadNumber("Shell", "LCID", 0), 1033);
     }
 
     void theToolsMenuOpensTheCollectionManagers() {
         QVERIFY(CTestFolders::WriteFile(m_pFolders->Home() + "/ctm.ini",
                                         "[Trouble Maker]\r\nfmt 1 = 3 3 8 8,hard\r\n"));
-        CPlainMainDialog window(*m_pApp);
+        CMainDialog window(*m_pApp);
         QCOMPARE(window.GetCollectionAction(false)->text(), QString("T&rouble Maker..."));
         QCOMPARE(window.GetCollectionAction(true)->text(), QString("&My Favorite..."));
         for (const bool bMyFavorite : {false, true}) {
@@ -152,13 +153,13 @@ private slots:
     }
 
     void helpOpensTheContents() {
-        CPlainMainDialog window(*m_pApp);
+        CMainDialog window(*m_pApp);
         window.GetHelpAction()->trigger();
         QCOMPARE(Help(), QStringList{"index.html FullScreen"});
     }
 
     void theAboutBoxNamesProductVersionAndMaker() {
-        CPlainMainDialog window(*m_pApp);
+        CMainDialog window(*m_pApp);
         QString strTitle;
         QString strVersion;
         QString strLink;
@@ -181,7 +182,7 @@ private slots:
 
     void theStartUpKeysOpenNoWebPage() {
         CUrlRecorder browser;
-        CPlainMainDialog window(*m_pApp);
+        CMainDialog window(*m_pApp);
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -210,7 +211,7 @@ private slots:
     void enterInTheAboutBoxPressesOk() {
         QFETCH(int, nTabs);
         CUrlRecorder browser;
-        CPlainMainDialog window(*m_pApp);
+        CMainDialog window(*m_pApp);
         bool bOkFocusedFirst = false;
         bool bLinkFocused = false;
         bool bClosedByEnter = false;
@@ -236,7 +237,7 @@ private slots:
 
     void withoutAMakersSiteNoLinkIsShown() {
         SetMakerSite(QString());
-        CPlainMainDialog window(*m_pApp);
+        CMainDialog window(*m_pApp);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(!window.findChild<CHyperLink*>("link")->isVisible());
@@ -252,8 +253,8 @@ private slots:
     }
 
     void theCloseRequestClosesOnlyWithItsParameters() {
-        CPlainMainDialog window(*m_pApp);
-        QSignalSpy closed(&window, &CPlainMainDialog::Closed);
+        CMainDialog window(*m_pApp);
+        QSignalSpy closed(&window, &CMainDialog::Closed);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         CInstanceServer* pServer = m_pApp->GetInstanceServer();
@@ -269,7 +270,7 @@ private slots:
     }
 
     void aRaiseRequestActivatesTheWindow() {
-        CPlainMainDialog window(*m_pApp);
+        CMainDialog window(*m_pApp);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QWidget other;
@@ -289,7 +290,7 @@ private slots:
         other.show();
         other.activateWindow();
         QTRY_VERIFY(other.isActiveWindow());
-        CPlainMainDialog window(*m_pApp);
+        CMainDialog window(*m_pApp);
         window.show();
         QTRY_VERIFY(window.isActiveWindow());
         QVERIFY(!m_pApp->GetInstanceServer()->TakePendingRaise());
@@ -298,7 +299,7 @@ private slots:
     void theReleaseNotesOpenOncePerBuild() {
         QCOMPARE(m_pApp->GetBuildDate(), QString("2004-7-23"));
         {
-            CPlainMainDialog window(*m_pApp);
+            CMainDialog window(*m_pApp);
             window.show();
             m_pServices->clock.Advance(CMainWindowSession::kReleaseNoteDelayMs - 1);
             QVERIFY(Help().isEmpty());
@@ -312,7 +313,7 @@ private slots:
         }
         QCOMPARE(Store().ReadText("App", "Release Note 2004-7-23", ""), QString("1"));
         QCOMPARE(m_pServices->desktop.m_saOpened, QStringList{"https://games.example.org/"});
-        CPlainMainDialog again(*m_pApp);
+        CMainDialog again(*m_pApp);
         again.show();
         m_pServices->clock.Advance(1000);
         QCOMPARE(Help().size(), 1);
@@ -320,5 +321,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PlainMainDialogTest)
-#include "plainmaindialog_test.moc"
+QTEST_MAIN(MainDialogSessionTest)
+#include "maindialogsession_test.moc"
