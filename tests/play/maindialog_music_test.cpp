@@ -71,4 +71,4 @@ private slots:
 };
 
 QTEST_MAIN(MainDialogMusicTest)
-#include "plainmaindialog_music_test.moc"
+#include "maindialog_music_test.moc"
