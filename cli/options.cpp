@@ -9,9 +9,14 @@ struct OptionName {
 };
 
 constexpr OptionName kOptionNames[] = {
-    {"--advanced", kOptAdvanced, false}, {"--max", kOptMax, true},
-    {"--charset", kOptCharset, true},    {"--json", kOptJson, false},
+    {"--advanced", kOptAdvanced, false},
+    {"--max", kOptMax, true},
+    {"--charset", kOptCharset, true},
+    {"--json", kOptJson, false},
     {"--level", kOptLevel, true},
+    {"--only-solved", kOptOnlySolved, false},
+    {"--only-unsolved", kOptOnlyUnsolved, false},
+    {"--language", kOptLanguage, true},
 };
 
 bool SetValue(CliOption option, const std::string& strValue, CliOptions& options,
@@ -42,6 +47,13 @@ bool SetValue(CliOption option, const std::string& strValue, CliOptions& options
             return false;
         }
         options.nLevel = strValue[0] - '0';
+        return true;
+    case kOptLanguage:
+        if (strValue != "en" && strValue != "zh-CN" && strValue != "zh-TW") {
+            strError = "--language takes en, zh-CN or zh-TW";
+            return false;
+        }
+        options.strLanguage = strValue;
         return true;
     default:
         return false;
@@ -93,6 +105,10 @@ bool ParseCliOptions(int argc, char** argv, int nFirst, unsigned nAllowed, CliOp
                 options.bAdvanced = true;
             else if (pName->option == kOptJson)
                 options.bJson = true;
+            else if (pName->option == kOptOnlySolved)
+                options.bOnlySolved = true;
+            else if (pName->option == kOptOnlyUnsolved)
+                options.bOnlyUnsolved = true;
             continue;
         }
         if (!bHasValue) {

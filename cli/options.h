@@ -12,6 +12,10 @@ enum CliOption : unsigned {
     kOptCharset = 1u << 2,  // --charset none|gb2312|big5
     kOptJson = 1u << 3,     // --json
     kOptLevel = 1u << 4,    // --level 1..4
+    // The page command's own (high bits, clear of the shared ones above).
+    kOptOnlySolved = 1u << 16,   // --only-solved
+    kOptOnlyUnsolved = 1u << 17, // --only-unsolved
+    kOptLanguage = 1u << 18,     // --language en|zh-CN|zh-TW
 };
 
 struct CliOptions {
@@ -21,6 +25,9 @@ struct CliOptions {
     bool bJson = false;
     int nLevel = 1;
     bool bHelp = false;
+    bool bOnlySolved = false;
+    bool bOnlyUnsolved = false;
+    std::string strLanguage = "en";
     std::vector<std::string> saArguments; // everything that is not an option, in order
 };
 
