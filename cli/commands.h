@@ -15,5 +15,9 @@ int RunIsTwentyFour(const CliOptions& options);
 int RunJudge(const CliOptions& options);
 int RunList(const CliOptions& options);
 int RunNormal(const CliOptions& options);
+int RunPage(const CliOptions& options);
 int RunSolve(const CliOptions& options);
 int RunVerdict(const CliOptions& options);
+
+extern const char kPageUsage[];
+extern const char kPageDetails[];

@@ -52,6 +52,8 @@ const CliCommand kCommands[] = {
      "answer that cannot be read prints two empty lines. With - the answers are read from\n"
      "standard input, one per line, and each prints its two lines.\n",
      kOptAdvanced, 1, 1, RunNormal},
+    {"page", kPageUsage, "write the complete list of all solutions as an HTML page", kPageDetails,
+     kOptAdvanced | kOptMax | kOptOnlySolved | kOptOnlyUnsolved | kOptLanguage, 1, 1, RunPage},
     {"solve", "solve [--advanced] [--max 10|13] A B C D", "list all solutions of a question",
      "Prints the solutions of the question, one per line, in the solver's order. When there is\n"
      "none it prints nothing and exits 1. --advanced allows ^ (power) and ^^ (root); --max is\n"

@@ -18,6 +18,8 @@ constexpr OptionName kOptionNames[] = {
     {"--language", kOptLanguage, true},
     {"--no-solution", kOptNoSolution, false},
     {"--check-solution", kOptCheckSolution, false},
+    {"--only-solved", kOptOnlySolved, false},
+    {"--only-unsolved", kOptOnlyUnsolved, false},
 };
 
 struct NamedMode {
@@ -139,6 +141,10 @@ bool ParseCliOptions(int argc, char** argv, int nFirst, unsigned nAllowed, CliOp
                 options.bNoSolution = true;
             else if (pName->option == kOptCheckSolution)
                 options.bCheckSolution = true;
+            else if (pName->option == kOptOnlySolved)
+                options.bOnlySolved = true;
+            else if (pName->option == kOptOnlyUnsolved)
+                options.bOnlyUnsolved = true;
             continue;
         }
         if (!bHasValue) {

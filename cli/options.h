@@ -21,6 +21,8 @@ enum CliOption : unsigned {
     kOptLanguage = 1u << 6,      // --language en|zh-CN|zh-TW
     kOptNoSolution = 1u << 7,    // --no-solution
     kOptCheckSolution = 1u << 8, // --check-solution
+    kOptOnlySolved = 1u << 9,    // --only-solved
+    kOptOnlyUnsolved = 1u << 10, // --only-unsolved
 };
 
 struct CliOptions {
@@ -35,6 +37,8 @@ struct CliOptions {
     bool bNoSolution = false;
     bool bCheckSolution = false;
     bool bHelp = false;
+    bool bOnlySolved = false;
+    bool bOnlyUnsolved = false;
     std::vector<std::string> saArguments; // everything that is not an option, in order
 };
 

@@ -44,6 +44,12 @@ std::string GetLocalizedText(std::uint32_t nId, const std::string& strParam1 = {
                              const std::string& strParam2 = {}, const std::string& strParam3 = {},
                              int nColumn = kColumnCurrentLanguage);
 
+// The text of column nColumn (English, Simplified or Traditional Chinese; any other value
+// reads Traditional Chinese) of the first row with id nId, %1..%3 filled; "" when no row has
+// that id. Needs no current language.
+std::string GetTextInColumn(std::uint32_t nId, int nColumn, const std::string& strParam1 = {},
+                            const std::string& strParam2 = {}, const std::string& strParam3 = {});
+
 // Replaces every "%1" by strParam1, then every "%2" by strParam2, then every "%3" by
 // strParam3, stopping before the first placeholder the text does not contain. Each step works
 // on the result of the one before, so a "%2" that strParam1 brought in is filled in step two.
