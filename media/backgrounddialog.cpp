@@ -1,13 +1,13 @@
 #include "media/backgrounddialog.h"
 
 #include "core/filechooser.h"
+#include "core/filefilter.h"
 #include "core/localizedtext.h"
 #include "core/messagepresenter.h"
 #include "core/registrystore.h"
 #include "core/stringids.h"
 #include "media/backgroundsettings.h"
 #include "media/bitmapbackground.h"
-#include "media/filefilter.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

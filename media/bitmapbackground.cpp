@@ -4,6 +4,8 @@
 #include "core/registrystore.h"
 #include "media/imagefile.h"
 
+#include <QStringList>
+
 CBitmapBackground::CBitmapBackground(CRegistryStore* pRegistry, QString strAppFolder,
                                      std::function<void()> fnRepaint)
     : m_pRegistry(pRegistry), m_strAppFolder(std::move(strAppFolder)),
@@ -49,10 +51,23 @@ bool CBitmapBackground::LoadImageFile(const QString& strPath) {
 void CBitmapBackground::SetImageEnabled(bool bEnabled) {
     m_bImageEnabled = bEnabled;
     if (bEnabled) {
-        if (!PathExists(m_strImagePath)) m_strImagePath = m_strLastImagePath;
+        // Switched off, the picture's path is forgotten; switching it on again should not
+        // leave the window bare, so the picture shown before and then the shipped one follow.
+        QStringList saTries;
+        if (m_strImagePath.isEmpty())
+            saTries << m_strLastImagePath << m_strSwitchedOffPath << GetDefaultImage();
+        else
+            saTries << (PathExists(m_strImagePath) ? m_strImagePath : m_strLastImagePath);
+        bool bLoaded = false;
+        for (const QString& strTry : saTries)
+            if (!strTry.isEmpty() && (bLoaded = LoadImageFile(strTry))) break;
         // A path that no longer loads shows the colour rather than a stale picture.
-        if (!LoadImageFile(m_strImagePath)) m_image = QImage();
+        if (!bLoaded) {
+            m_strImagePath = saTries.front();
+            m_image = QImage();
+        }
     } else {
+        if (!m_strImagePath.isEmpty()) m_strSwitchedOffPath = m_strImagePath;
         m_strImagePath.clear();
         m_image = QImage();
     }

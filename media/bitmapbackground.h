@@ -60,5 +60,6 @@ private:
     QImage m_image;
     int m_nDisplayMode = kDisplayStretch;
     QString m_strLastImagePath;
+    QString m_strSwitchedOffPath; // the picture shown before it was switched off
     std::uint64_t m_nGeneration = 0;
 };

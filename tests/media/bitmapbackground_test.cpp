@@ -240,6 +240,9 @@ TEST_F(BitmapBackgroundTest, ModesColourAndReset) {
     m_background.SetImageEnabled(false);
     EXPECT_FALSE(m_background.HasImage());
     EXPECT_TRUE(m_background.GetImagePath().isEmpty());
+    m_background.SetImageEnabled(true); // back on: the picture shown before
+    EXPECT_EQ(m_background.GetImagePath(), strOther);
+    EXPECT_TRUE(m_background.HasImage());
 
     m_background.ResetBackground();
     EXPECT_EQ(m_background.GetDisplayMode(), 2);
