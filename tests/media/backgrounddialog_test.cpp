@@ -89,6 +89,8 @@ private slots:
 
     void controlsFollowTheCheckBox() {
         auto pDialog = Dialog();
+        const QString strShots = qEnvironmentVariable("TETRALYX_SCREENSHOT_DIR");
+        if (!strShots.isEmpty()) pDialog->grab().save(strShots + "/background-dialog.png");
         QVERIFY(pDialog->GetEnableBox()->isChecked());
         QVERIFY(pDialog->GetModeButton(2)->isChecked());
         QVERIFY(pDialog->GetModeButton(1)->isHidden());
