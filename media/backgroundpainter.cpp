@@ -6,6 +6,24 @@
 #include <QBrush>
 #include <QPainter>
 
+namespace {
+
+// A texture brush walks its picture pixel by pixel; a tiny picture is first repeated into a
+// larger tile, which looks the same and fills a large window far faster.
+QImage TextureOf(const QImage& image) {
+    constexpr int kMinSide = 64;
+    if (image.width() >= kMinSide && image.height() >= kMinSide) return image;
+    const int nWidth = (kMinSide + image.width() - 1) / image.width() * image.width();
+    const int nHeight = (kMinSide + image.height() - 1) / image.height() * image.height();
+    QImage tile(nWidth, nHeight, image.format());
+    QPainter painter(&tile);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(tile.rect(), QBrush(image));
+    return tile;
+}
+
+} // namespace
+
 const QImage& CBackgroundPainter::Render(const CBitmapBackground& background, QSize size) {
     if (size.isEmpty()) {
         m_buffer = QImage();
@@ -21,21 +39,17 @@ const QImage& CBackgroundPainter::Render(const CBitmapBackground& background, QS
     if (!background.HasImage()) return m_buffer;
 
     const QImage& image = background.GetImage();
-    const std::vector<QRect> rects =
-        GetPlacementRects(background.GetDisplayMode(), size, image.size());
     QPainter painter(&m_buffer);
-    if (rects.size() == 1) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(rects.front(), image);
-    } else if (!rects.empty()) {
-        // The copies of a row, column or tiling lie edge to edge, so one textured fill draws
-        // them all; a tiny picture in a large window stays one call instead of millions.
-        QRect bounds;
-        for (const QRect& rect : rects)
-            bounds = bounds.united(rect);
-        QBrush brush(image);
-        brush.setTransform(QTransform::fromTranslate(rects.front().x(), rects.front().y()));
+    QRect bounds;
+    if (GetRepeatedPlacement(background.GetDisplayMode(), size, image.size(), bounds)) {
+        // The copies lie edge to edge, so one textured fill draws them all.
+        QBrush brush(TextureOf(image));
+        brush.setTransform(QTransform::fromTranslate(bounds.x(), bounds.y()));
         painter.fillRect(bounds, brush);
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        for (const QRect& rect : GetPlacementRects(background.GetDisplayMode(), size, image.size()))
+            painter.drawImage(rect, image);
     }
     return m_buffer;
 }

@@ -72,3 +72,28 @@ std::vector<QRect> GetPlacementRects(int nMode, QSize area, QSize image) {
     }
     return rects;
 }
+
+bool GetRepeatedPlacement(int nMode, QSize area, QSize image, QRect& bounds) {
+    if (area.isEmpty() || image.isEmpty()) return false;
+    const int nW = area.width();
+    const int nH = area.height();
+    switch (nMode) {
+    case 0:
+        bounds = QRect(0, 0, nW, nH);
+        return true;
+    case 3:
+        bounds = QRect(0, 0, nW, image.height());
+        return true;
+    case 4:
+        bounds = QRect(0, nH - image.height(), nW, image.height());
+        return true;
+    case 5:
+        bounds = QRect(0, 0, image.width(), nH);
+        return true;
+    case 6:
+        bounds = QRect(nW - image.width(), 0, image.width(), nH);
+        return true;
+    default:
+        return false;
+    }
+}

@@ -80,6 +80,19 @@ TEST(BackgroundPlacement, EveryModeForAWindowAndAPicture) {
         EXPECT_EQ(GetPlacementRects(nMode, area, image), expected[static_cast<size_t>(nMode)])
             << "mode " << nMode;
 
+    // The repeating modes as one area: the copies' union within the window.
+    for (int nMode = 0; nMode <= 12; ++nMode) {
+        QRect bounds;
+        const bool bRepeated = GetRepeatedPlacement(nMode, area, image, bounds);
+        EXPECT_EQ(bRepeated, nMode == 0 || (nMode >= 3 && nMode <= 6)) << "mode " << nMode;
+        if (!bRepeated) continue;
+        QRect united;
+        for (const QRect& rect : expected[static_cast<size_t>(nMode)])
+            united = united.united(rect);
+        EXPECT_EQ(bounds, united.intersected(QRect(QPoint(0, 0), area))) << "mode " << nMode;
+        EXPECT_EQ(bounds.topLeft(), expected[static_cast<size_t>(nMode)].front().topLeft());
+    }
+
     // A picture larger than the window: offsets go negative and round down.
     EXPECT_EQ(GetPlacementRects(1, QSize(20, 10), QSize(31, 13)),
               std::vector<QRect>{QRect(-6, -2, 31, 13)});
@@ -269,7 +282,7 @@ TEST_F(BitmapBackgroundTest, PainterDrawsEveryModeAsPlaced) {
 
     const QImage pattern = Pattern(7, 5);
     ASSERT_TRUE(m_background.LoadImageFile(Picture("pattern.bmp", QSize(7, 5))));
-    const QSize area(40, 23);
+    const QSize area(150, 97); // larger than the tile a tiny picture is repeated into
     for (int nMode = 0; nMode <= 12; ++nMode) {
         if (nMode == 2) continue;
         m_background.SetDisplayMode(nMode, true);
