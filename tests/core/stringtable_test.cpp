@@ -66,7 +66,7 @@ std::vector<std::string> Split(const std::string& strText, char cSeparator) {
 }
 
 TEST(StringTable, CountsRowsUpToTheTerminator) {
-    EXPECT_EQ(296, CountStringRecords());
+    EXPECT_EQ(299, CountStringRecords());
     const StringRecord& terminator =
         GetStringTable()[static_cast<std::size_t>(CountStringRecords()) - 1];
     EXPECT_EQ(0u, terminator.nId);
@@ -227,7 +227,7 @@ TEST(StringTable, FileFiltersKeepTheirPatterns) {
                 EXPECT_EQ(saEnglish[i], saChinese[i]);
         }
     }
-    EXPECT_EQ(4, nFilters);
+    EXPECT_EQ(5, nFilters);
 }
 
 TEST(StringTable, EnglishIsAsciiAndLineBreaksAreCrLf) {

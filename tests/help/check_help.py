@@ -23,6 +23,7 @@ TOPIC_PAGES = [
     "userguide/9_cards.htm", "userguide/10_master.htm", "userguide/a2_accelkey.htm",
     "userguide/8_collections.htm", "userguide/11_music.htm",
     "userguide/12_completelist.htm",
+    "userguide/12_background.htm",
 ]
 LANGUAGES = {"english": "en", "gb2312": "zh-Hans", "big5": "zh-Hant"}
 
