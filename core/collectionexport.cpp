@@ -118,19 +118,6 @@ QString WithTextExtension(const QString& strPath) {
     return strPath + QStringLiteral(".txt");
 }
 
-QString ToQtFileFilter(const QString& strTableFilter) {
-    const QStringList saParts = strTableFilter.split(QLatin1Char('|'), Qt::SkipEmptyParts);
-    QStringList saFilters;
-    for (qsizetype i = 0; i + 1 < saParts.size(); i += 2) {
-        // Qt reads the patterns from the parentheses of the description.
-        QString strDescription = saParts[i];
-        if (!strDescription.contains(QLatin1Char('(')))
-            strDescription += QStringLiteral(" (%1)").arg(saParts[i + 1]);
-        saFilters.append(strDescription.replace(QStringLiteral("*.*"), QStringLiteral("*")));
-    }
-    return saFilters.join(QStringLiteral(";;"));
-}
-
 int ExportCollection(const Collection& list, const CollectionExportOptions& options,
                      IMessagePresenter& messages) {
     const QByteArray baText =

@@ -35,9 +35,6 @@ QString BuildCollectionExportText(const Collection& list, const QString& strTitl
 // The path the browse dialog returned, with ".txt" when its end shows no extension.
 QString WithTextExtension(const QString& strPath);
 
-// A string-table file filter ("Text (*.txt)|*.txt|All (*.*)|*.*||") in Qt's form.
-QString ToQtFileFilter(const QString& strTableFilter);
-
 // Asks before overwriting, writes, and shows what went wrong. The result of WriteTextFile,
 // or kExportDeclined when the player kept the existing file.
 constexpr int kExportDeclined = 2;

@@ -1,6 +1,7 @@
 #include "core/savecollectiondialog.h"
 
 #include "core/filechooser.h"
+#include "core/filefilter.h"
 #include "core/localizedtext.h"
 #include "core/messagepresenter.h"
 #include "core/pathutils.h"

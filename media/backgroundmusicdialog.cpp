@@ -4,7 +4,7 @@
 #include "core/localizedtext.h"
 #include "core/registrystore.h"
 #include "core/stringids.h"
-#include "media/filefilter.h"
+#include "core/filefilter.h"
 #include "media/musicplayer.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // The Background Music dialog's decisions: control states, browsing, preview, Reset and OK.
+#include "core/filefilter.h"
 #include "core/stringids.h"
 #include "media/backgroundmusiclogic.h"
-#include "media/filefilter.h"
 #include "media/musicplayer.h"
 #include "tests/support/fakeservices.h"
 #include "tests/support/fakesoundplayer.h"

@@ -1,4 +1,4 @@
-#include "media/filefilter.h"
+#include "core/filefilter.h"
 
 #include <QStringList>
 
