@@ -1,10 +1,10 @@
 #include "media/backgroundmusicdialog.h"
 
 #include "core/filechooser.h"
+#include "core/filefilter.h"
 #include "core/localizedtext.h"
 #include "core/registrystore.h"
 #include "core/stringids.h"
-#include "core/filefilter.h"
 #include "media/musicplayer.h"
 
 #include <QCheckBox>
