@@ -51,8 +51,8 @@ public:
     // address or no newer build ends with false, silently.
     void Start(std::function<void(bool bMustClose)> fnFinished);
 
-    // Fetches and reads the information; true with the offer filled when a newer build is
-    // announced. Exposed for the tests of the file variants.
+    // Reads a fetched information file; true with the offer filled when it announces a newer
+    // build.
     bool ReadUpdateInfo(const QByteArray& baText, UpdateOffer& offer) const;
 
     static constexpr qint64 kMaxInfoBytes = 64 * 1024;
