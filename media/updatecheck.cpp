@@ -42,7 +42,7 @@ CUpdateCheck::~CUpdateCheck() {
     *m_pAlive = false;
 }
 
-void CUpdateCheck::Start(std::function<void(bool)> fnFinished) {
+void CUpdateCheck::CheckForUpdate(std::function<void(bool)> fnFinished) {
     m_fnFinished = std::move(fnFinished);
     const CServices& services = m_context.services;
     if (m_context.strInfoAddress.isEmpty() || !m_context.pStore || !services.pNetwork ||

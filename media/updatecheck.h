@@ -49,7 +49,7 @@ public:
     // Starts the check and returns. fnFinished runs once, on the UI thread, with true when an
     // installer was started and the program must close. A check that is not due, finds no
     // address or no newer build ends with false, silently.
-    void Start(std::function<void(bool bMustClose)> fnFinished);
+    void CheckForUpdate(std::function<void(bool bMustClose)> fnFinished);
 
     // Reads a fetched information file; true with the offer filled when it announces a newer
     // build.

@@ -64,7 +64,7 @@ protected:
     std::optional<bool> RunCheck(const UpdateCheckContext& context) {
         CUpdateCheck check(context);
         std::optional<bool> result;
-        check.Start([&result](bool bMustClose) { result = bMustClose; });
+        check.CheckForUpdate([&result](bool bMustClose) { result = bMustClose; });
         WaitFor([&result] { return result.has_value(); });
         return result;
     }
