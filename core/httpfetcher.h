@@ -16,6 +16,12 @@ public:
     CHttpFetcher& operator=(const CHttpFetcher&) = delete;
 
     void Fetch(const QString& strAddress, std::function<void(const FetchResult&)> fnDone) override;
+    void FetchLimited(const QString& strAddress, qint64 nMaxBytes, int nTimeoutMs,
+                      std::function<void(const FetchResult&)> fnDone) override;
+    std::unique_ptr<IFetchTransfer>
+    Download(const QString& strAddress, const QString& strFilePath,
+             std::function<void(qint64 nReceived, qint64 nTotal)> fnProgress,
+             std::function<void(const FetchResult&)> fnDone) override;
 
     // A transfer that takes longer than this fails.
     static constexpr int kTimeoutMs = 30000;

@@ -66,7 +66,7 @@ std::vector<std::string> Split(const std::string& strText, char cSeparator) {
 }
 
 TEST(StringTable, CountsRowsUpToTheTerminator) {
-    EXPECT_EQ(299, CountStringRecords());
+    EXPECT_EQ(301, CountStringRecords());
     const StringRecord& terminator =
         GetStringTable()[static_cast<std::size_t>(CountStringRecords()) - 1];
     EXPECT_EQ(0u, terminator.nId);

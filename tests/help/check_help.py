@@ -24,6 +24,7 @@ TOPIC_PAGES = [
     "userguide/8_collections.htm", "userguide/11_music.htm",
     "userguide/12_completelist.htm",
     "userguide/12_background.htm",
+    "userguide/12_update.htm",
 ]
 LANGUAGES = {"english": "en", "gb2312": "zh-Hans", "big5": "zh-Hant"}
 

@@ -1,5 +1,7 @@
 #include "tests/support/fakeservices.h"
 
+#include <QFile>
+
 #include <algorithm>
 
 MessageAnswer FakeMessagePresenter::Present(const MessageRequest& request) {
@@ -87,6 +89,58 @@ void FakeNetworkFetcher::Fetch(const QString& strAddress,
     m_saRequested.push_back(strAddress);
     m_pending.emplace_back(strAddress, std::move(fnDone));
     if (!m_bDeferred) Deliver();
+}
+
+void FakeNetworkFetcher::FetchLimited(const QString& strAddress, qint64 nMaxBytes, int,
+                                      std::function<void(const FetchResult&)> fnDone) {
+    Fetch(strAddress, [nMaxBytes, fnDone = std::move(fnDone)](const FetchResult& answer) {
+        FetchResult result = answer;
+        if (nMaxBytes >= 0 && result.baBody.size() > nMaxBytes) {
+            result = FetchResult();
+            result.strError = QStringLiteral("The answer is too long.");
+        }
+        fnDone(result);
+    });
+}
+
+namespace {
+class FakeTransfer : public IFetchTransfer {
+public:
+    void Cancel() override { *m_pCancelled = true; }
+    std::shared_ptr<bool> m_pCancelled = std::make_shared<bool>(false);
+};
+} // namespace
+
+std::unique_ptr<IFetchTransfer>
+FakeNetworkFetcher::Download(const QString& strAddress, const QString& strFilePath,
+                             std::function<void(qint64 nReceived, qint64 nTotal)> fnProgress,
+                             std::function<void(const FetchResult&)> fnDone) {
+    auto pTransfer = std::make_unique<FakeTransfer>();
+    Fetch(strAddress, [this, strFilePath, pCancelled = pTransfer->m_pCancelled,
+                       fnProgress = std::move(fnProgress),
+                       fnDone = std::move(fnDone)](const FetchResult& answer) {
+        FetchResult result = answer;
+        result.baBody.clear();
+        QFile file(strFilePath);
+        if (answer.bOk && !file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            result.bOk = false;
+            result.strError = file.errorString();
+        }
+        for (qint64 nAt = 0; result.bOk && nAt < answer.baBody.size(); nAt += m_nBlockSize) {
+            file.write(answer.baBody.mid(nAt, m_nBlockSize));
+            fnProgress(std::min<qint64>(nAt + m_nBlockSize, answer.baBody.size()),
+                       answer.baBody.size());
+            if (*pCancelled) {
+                result.bOk = false;
+                result.bCancelled = true;
+                result.strError = QStringLiteral("Operation canceled");
+            }
+        }
+        file.close();
+        if (!result.bOk) file.remove();
+        fnDone(result);
+    });
+    return pTransfer;
 }
 
 void FakeNetworkFetcher::Deliver() {

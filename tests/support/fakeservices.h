@@ -93,10 +93,20 @@ private:
 
 // Answers each address from a table; unknown addresses fail like an unreachable host.
 // Answers are given at once, inside Fetch, unless bDeferred is set (then Deliver() answers).
+// FetchLimited fails bodies above its cap; Download writes the body to the file in blocks of
+// m_nBlockSize, reporting progress after each.
 class FakeNetworkFetcher : public INetworkFetcher {
 public:
     void Fetch(const QString& strAddress, std::function<void(const FetchResult&)> fnDone) override;
+    void FetchLimited(const QString& strAddress, qint64 nMaxBytes, int nTimeoutMs,
+                      std::function<void(const FetchResult&)> fnDone) override;
+    std::unique_ptr<IFetchTransfer>
+    Download(const QString& strAddress, const QString& strFilePath,
+             std::function<void(qint64 nReceived, qint64 nTotal)> fnProgress,
+             std::function<void(const FetchResult&)> fnDone) override;
     void Deliver();
+
+    qint64 m_nBlockSize = 512;
 
     QMap<QString, FetchResult> m_answers;
     QStringList m_saRequested;
