@@ -2,16 +2,24 @@
 
 #include "core/application.h"
 #include "core/collectionmanagerdialog.h"
+#include "core/completelistdialog.h"
+#include "core/completelistlogic.h"
 #include "core/language.h"
 #include "core/localizedtext.h"
 #include "core/messagepresenter.h"
 #include "core/registrystore.h"
 #include "core/savetocollectiondialog.h"
 #include "core/stringids.h"
+#include "media/backgrounddialog.h"
 #include "media/backgroundmusicdialog.h"
+#include "media/backgroundpainter.h"
+#include "media/bitmapbackground.h"
+#include "media/filedrop.h"
 #include "media/help.h"
 #include "media/hyperlink.h"
 #include "media/musicplayer.h"
+#include "media/updatecheck.h"
+#include "media/updatedownloaddialog.h"
 #include "play/aboutdialog.h"
 #include "play/cardview.h"
 #include "play/mainwindowsession.h"
@@ -21,12 +29,15 @@
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -60,6 +71,13 @@ CMainDialog::CMainDialog(CApplication& app, CMusicPlayer* pMusic, QWidget* pPare
     m_logic.SetLanguage(GetLanguageId());
     m_bEnlarged = m_app.GetRegistryStore().ReadNumber(kUiSubKey, kEnlargedName, 0) == 1;
     LoadCollections();
+    m_pBackground = std::make_unique<CBitmapBackground>(&m_app.GetRegistryStore(),
+                                                        m_app.GetAppFolder(), [this] { update(); });
+    m_pBackground->LoadBackgroundSettings();
+    m_pBackgroundPainter = std::make_unique<CBackgroundPainter>();
+    m_pDrop = std::make_unique<CFileDrop>(*m_pBackground, m_pMusic);
+    setAcceptDrops(true);
+    connect(m_pSession, &CMainWindowSession::StartupDone, this, &CMainDialog::StartUpdateCheck);
 
     setCentralWidget(BuildCentral());
     BuildMenus();
@@ -257,7 +275,9 @@ void CMainDialog::BuildMenus() {
     m_pFavoriteAction = AddCommand(pTools, IDS_MENU_TOOLS_MY_FAVORITE_M, IDS_TIP_MY_FAVORITE);
     connect(m_pTroubleAction, &QAction::triggered, this, [this] { OnOpenCollection(false); });
     connect(m_pFavoriteAction, &QAction::triggered, this, [this] { OnOpenCollection(true); });
-    AddCommand(pTools, IDS_MENU_TOOLS_COMPLETE_LIST_C, IDS_TIP_COMPLETE_LIST)->setEnabled(false);
+    QAction* pCompleteList =
+        AddCommand(pTools, IDS_MENU_TOOLS_COMPLETE_LIST_C, IDS_TIP_COMPLETE_LIST);
+    connect(pCompleteList, &QAction::triggered, this, &CMainDialog::OnCompleteList);
     pTools->addSeparator();
     auto* pLanguages = new QActionGroup(this);
     // Each language names itself in its own script, whatever the current language.
@@ -272,7 +292,8 @@ void CMainDialog::BuildMenus() {
     }
 
     QMenu* pUi = AddMenu(IDS_MENU_UI_U);
-    AddCommand(pUi, IDS_MENU_UI_BACKGROUND_B)->setEnabled(false);
+    QAction* pBackground = AddCommand(pUi, IDS_MENU_UI_BACKGROUND_B);
+    connect(pBackground, &QAction::triggered, this, &CMainDialog::OnBackground);
     m_pEnlargedAction = AddCommand(pUi, IDS_MENU_UI_ENLARGED_E);
     m_pEnlargedAction->setCheckable(true);
     connect(m_pEnlargedAction, &QAction::triggered, this, &CMainDialog::OnToggleEnlarged);
@@ -574,6 +595,7 @@ void CMainDialog::closeEvent(QCloseEvent* pEvent) {
     if (!m_bClosing) {
         m_bClosing = true;
         m_logic.Rule().Save(m_app.GetRegistryStore());
+        m_pBackground->SaveBackgroundSettings();
     }
     m_pSession->OnClosed();
     emit Closed();
@@ -624,4 +646,49 @@ void CMainDialog::changeEvent(QEvent* pEvent) {
         else
             m_pMusic->OnFocusLost();
     }
+}
+
+void CMainDialog::OnBackground() {
+    const CServices& services = m_app.GetServices();
+    m_pBackground->RunBackgroundCommand([this, &services] {
+        CBackgroundDialog dialog(*m_pBackground, services.pFiles, services.pMessages,
+                                 m_app.GetProductName(), this);
+        return dialog.exec() == QDialog::Accepted;
+    });
+    update();
+}
+
+void CMainDialog::OnCompleteList() {
+    CCompleteListLogic logic(m_app.GetRegistryStore(), m_app.GetServices(), m_app.GetAppFolder(),
+                             m_app.GetUserFolder(), GetColumnForLanguage(GetLanguageId()));
+    CCompleteListDialog dialog(logic, this);
+    dialog.exec();
+}
+
+void CMainDialog::StartUpdateCheck() {
+    if (m_pUpdate) return;
+    m_pUpdate = std::make_unique<CUpdateCheck>(
+        MakeUpdateCheckContext(m_app, [this](const UpdateOffer& offer) {
+            return CUpdateDownloadDialog::Run(offer, m_app.GetServices(), m_app.GetProductName(),
+                                              this);
+        }));
+    m_pUpdate->CheckForUpdate([this](bool bMustClose) {
+        // An installer was started: it replaces this program.
+        if (bMustClose) close();
+    });
+}
+
+void CMainDialog::paintEvent(QPaintEvent* pEvent) {
+    QMainWindow::paintEvent(pEvent);
+    QPainter painter(this);
+    m_pBackgroundPainter->Paint(painter, *m_pBackground, size());
+}
+
+void CMainDialog::dragEnterEvent(QDragEnterEvent* pEvent) {
+    if (!CFileDrop::GetDroppedPaths(pEvent->mimeData()).isEmpty()) pEvent->acceptProposedAction();
+}
+
+void CMainDialog::dropEvent(QDropEvent* pEvent) {
+    m_pDrop->HandleDrop(CFileDrop::GetDroppedPaths(pEvent->mimeData()));
+    pEvent->acceptProposedAction();
 }

@@ -9,6 +9,8 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -19,6 +21,10 @@ class CCardView;
 class CHyperLink;
 class CMainWindowSession;
 class CMusicPlayer;
+class CBitmapBackground;
+class CBackgroundPainter;
+class CFileDrop;
+class CUpdateCheck;
 class CValueBox;
 class QAction;
 class QCheckBox;
@@ -62,6 +68,9 @@ signals:
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
     void changeEvent(QEvent* pEvent) override;
+    void paintEvent(QPaintEvent* pEvent) override;
+    void dragEnterEvent(QDragEnterEvent* pEvent) override;
+    void dropEvent(QDropEvent* pEvent) override;
     void showEvent(QShowEvent* pEvent) override;
     bool eventFilter(QObject* pObject, QEvent* pEvent) override;
 
@@ -89,6 +98,9 @@ private:
     void OnToggleJQK();
     void OnToggleEnlarged();
     void OnOpenCollection(bool bMyFavorite);
+    void OnBackground();
+    void OnCompleteList();
+    void StartUpdateCheck();
     void OnQuickSave(bool bMyFavorite);
     void LoadCollections();
     CollectionMembership GetMembership() const;
@@ -102,6 +114,10 @@ private:
     CMainLogic m_logic;
     Collection m_favorites;
     Collection m_troubles;
+    std::unique_ptr<CBitmapBackground> m_pBackground;
+    std::unique_ptr<CBackgroundPainter> m_pBackgroundPainter;
+    std::unique_ptr<CFileDrop> m_pDrop;
+    std::unique_ptr<CUpdateCheck> m_pUpdate;
     std::string m_strComments; // what the comment box shows, as the logic composed it
     bool m_bRefreshing = false;
     bool m_bEnlarged = false;

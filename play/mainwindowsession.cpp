@@ -57,6 +57,7 @@ void CMainWindowSession::OnReleaseNoteDue() {
     // A timer is not destroyed inside its own tick.
     QTimer::singleShot(0, this, [this] { m_pReleaseNoteTimer.reset(); });
     ShowReleaseNoteOnce(GetHelpContext(), m_app.GetRegistryStore(), m_app.GetBuildDate());
+    emit StartupDone();
 }
 
 void CMainWindowSession::OnClosed() {

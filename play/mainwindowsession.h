@@ -48,6 +48,9 @@ signals:
     void RaiseRequested();
     // Close as if the player had: another copy's close request.
     void CloseRequested();
+    // The start-up notices are done (the release notes shown when due): time for the
+    // update check.
+    void StartupDone();
 
 private:
     void OnReleaseNoteDue();
