@@ -8,25 +8,6 @@
 #include "media/musicfile.h"
 #include "media/silentsoundplayer.h"
 
-namespace {
-
-QString TrimmedPath(const QString& strPath) {
-    // Blanks, tabs and line ends only: other white space may belong to a file name.
-    qsizetype nStart = 0;
-    qsizetype nEnd = strPath.size();
-    auto isBlank = [](QChar c) {
-        return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') ||
-               c == QLatin1Char('\n');
-    };
-    while (nStart < nEnd && isBlank(strPath[nStart]))
-        ++nStart;
-    while (nEnd > nStart && isBlank(strPath[nEnd - 1]))
-        --nEnd;
-    return strPath.mid(nStart, nEnd - nStart);
-}
-
-} // namespace
-
 CMusicPlayer::CMusicPlayer(const CServices& services, CMusicPaths paths,
                            std::function<MusicContext()> fnContext)
     : m_pSound(services.pSound), m_pClock(services.pClock), m_pDesktop(services.pDesktop),
@@ -59,7 +40,7 @@ void CMusicPlayer::PlayEffect(SoundEffect effect) {
 }
 
 bool CMusicPlayer::PlayMusicFile(const QString& strPath, int nDurationSeconds) {
-    const QString strFile = TrimmedPath(strPath);
+    const QString strFile = TrimMusicPath(strPath);
     if (!PathExists(strFile)) return false;
     switch (GetMusicKindByName(strFile)) {
     case kMusicWave:

@@ -28,20 +28,6 @@ constexpr std::array<const char*, kSoundEffectCount> kaEffectKeys{
 const QString kMusicSection = QStringLiteral("Music");
 const QString kSoundSection = QStringLiteral("Sound");
 
-QString TrimPath(const QString& strPath) {
-    qsizetype nStart = 0;
-    qsizetype nEnd = strPath.size();
-    auto isBlank = [](QChar c) {
-        return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') ||
-               c == QLatin1Char('\n');
-    };
-    while (nStart < nEnd && isBlank(strPath[nStart]))
-        ++nStart;
-    while (nEnd > nStart && isBlank(strPath[nEnd - 1]))
-        --nEnd;
-    return strPath.mid(nStart, nEnd - nStart);
-}
-
 QString WithoutTrailingSlash(const QString& strFolder) {
     QString strResult = strFolder;
     while (strResult.size() > 1 && strResult.endsWith(QLatin1Char('/')))
@@ -72,7 +58,7 @@ QString ToStoredMusicPath(const QString& strPath, const QString& strAppFolder) {
 }
 
 QString FromStoredMusicPath(const QString& strStored, const QString& strAppFolder) {
-    QString strPath = TrimPath(strStored);
+    QString strPath = TrimMusicPath(strStored);
     strPath.replace(kRootToken, WithoutTrailingSlash(strAppFolder));
     return strPath;
 }
@@ -116,4 +102,18 @@ bool SaveMusicSettings(const CMusicSettings& settings, const CMusicPaths& paths,
         file.WriteString(kSoundSection, QString::fromLatin1(kaEffectKeys[n]),
                          ToStoredMusicPath(settings.m_saEffects[n], paths.m_strAppFolder));
     return file.Save(paths.m_strMusicIni, pMessages);
+}
+
+QString TrimMusicPath(const QString& strPath) {
+    qsizetype nStart = 0;
+    qsizetype nEnd = strPath.size();
+    auto isBlank = [](QChar c) {
+        return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') ||
+               c == QLatin1Char('\n');
+    };
+    while (nStart < nEnd && isBlank(strPath[nStart]))
+        ++nStart;
+    while (nEnd > nStart && isBlank(strPath[nEnd - 1]))
+        --nEnd;
+    return strPath.mid(nStart, nEnd - nStart);
 }

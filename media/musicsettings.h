@@ -67,5 +67,9 @@ bool SaveMusicSettings(const CMusicSettings& settings, const CMusicPaths& paths,
                        IMessagePresenter* pMessages = nullptr);
 
 // The stored form of a path and back.
+// A path as typed or stored, without surrounding blanks, tabs and line ends; other white
+// space may belong to a file name.
+QString TrimMusicPath(const QString& strPath);
+
 QString ToStoredMusicPath(const QString& strPath, const QString& strAppFolder);
 QString FromStoredMusicPath(const QString& strStored, const QString& strAppFolder);
