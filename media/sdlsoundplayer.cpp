@@ -61,7 +61,7 @@ CSdlSoundPlayer::~CSdlSoundPlayer() {
     Mix_HaltChannel(-1);
     Mix_HaltMusic();
     if (m_pChunk) Mix_FreeChunk(m_pChunk);
-    if (m_pMusic) Mix_FreeMusic(m_pMusic);
+    FreeMusic();
     Mix_CloseAudio();
     Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -69,7 +69,11 @@ CSdlSoundPlayer::~CSdlSoundPlayer() {
 }
 
 bool CSdlSoundPlayer::PlayWave(const QString& strPath, bool bLoop) {
-    Mix_Chunk* pChunk = Mix_LoadWAV(QFile::encodeName(strPath).constData());
+    // The mixer leaks the file it opened itself when decoding fails; open and close it here.
+    SDL_RWops* pSource = SDL_RWFromFile(QFile::encodeName(strPath).constData(), "rb");
+    if (!pSource) return false;
+    Mix_Chunk* pChunk = Mix_LoadWAV_RW(pSource, 0);
+    SDL_RWclose(pSource);
     // A file that does not load leaves the sounding wave alone.
     if (!pChunk) return false;
     Mix_HaltChannel(kEffectChannel);
@@ -84,12 +88,15 @@ void CSdlSoundPlayer::StopWave() {
 
 bool CSdlSoundPlayer::PlayMusic(const QString& strPath) {
     StopMusic();
-    if (m_pMusic) {
-        Mix_FreeMusic(m_pMusic);
-        m_pMusic = nullptr;
+    FreeMusic();
+    // As for waves: the source is ours, so a file that fails to decode is closed too.
+    m_pMusicSource = SDL_RWFromFile(QFile::encodeName(strPath).constData(), "rb");
+    if (!m_pMusicSource) return false;
+    m_pMusic = Mix_LoadMUS_RW(m_pMusicSource, 0);
+    if (!m_pMusic) {
+        FreeMusic();
+        return false;
     }
-    m_pMusic = Mix_LoadMUS(QFile::encodeName(strPath).constData());
-    if (!m_pMusic) return false;
     ++m_nGeneration;
     return Mix_PlayMusic(m_pMusic, 0) == 0;
 }
@@ -143,4 +150,11 @@ void CSdlSoundPlayer::DeliverMusicFinished(int nGeneration, bool bNormalEnd) {
     // A report that arrives after a newer track started is about the old one.
     const bool bCurrent = nGeneration == m_nGeneration.load();
     if (m_fnFinished) m_fnFinished(bNormalEnd && bCurrent);
+}
+
+void CSdlSoundPlayer::FreeMusic() {
+    if (m_pMusic) Mix_FreeMusic(m_pMusic);
+    m_pMusic = nullptr;
+    if (m_pMusicSource) SDL_RWclose(m_pMusicSource);
+    m_pMusicSource = nullptr;
 }

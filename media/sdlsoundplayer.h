@@ -12,6 +12,7 @@
 
 struct _Mix_Music;
 struct Mix_Chunk;
+struct SDL_RWops;
 
 class CSdlSoundPlayer : public QObject, public ISoundPlayer {
     Q_OBJECT
@@ -39,12 +40,14 @@ public:
     static constexpr int kMusicVolume = 64;
 
 private:
+    void FreeMusic();
     CSdlSoundPlayer() = default;
     static void OnMixerMusicFinished();
     void DeliverMusicFinished(int nGeneration, bool bNormalEnd);
 
     Mix_Chunk* m_pChunk = nullptr;
     _Mix_Music* m_pMusic = nullptr;
+    SDL_RWops* m_pMusicSource = nullptr; // read by m_pMusic while it plays; ours to close
     std::function<void(bool)> m_fnFinished;
     // Which play a report belongs to, and whether we stopped it ourselves; read on the audio
     // thread.
