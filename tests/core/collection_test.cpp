@@ -5,6 +5,7 @@
 #include "core/textfilewriter.h"
 #include "engine/enginestate.h"
 #include "tests/support/fakeservices.h"
+#include "tests/support/plain/filesizelimit.h"
 
 #include "testenvironment.h"
 
@@ -235,31 +236,6 @@ TEST_F(CollectionTest, WriteTextFileRefusesWhatItCannotWrite) {
     EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files, QDir::Name),
               (QStringList{"out.txt", "plain", "ro.txt"}));
 }
-
-// A file-size limit makes the kernel refuse writes past a few bytes, as a full disk would,
-// and it binds root as well.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t nBytes) {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_oldLimit);
-        rlimit limit = m_oldLimit;
-        limit.rlim_cur = nBytes;
-        m_bActive = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_oldLimit);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    bool IsActive() const { return m_bActive; }
-
-private:
-    rlimit m_oldLimit{};
-    void (*m_oldHandler)(int) = nullptr;
-    bool m_bActive = false;
-};
 
 TEST_F(CollectionTest, AFailedSaveLeavesTheFileAsItWas) {
     const QString strPath = PathOf("cmf.ini");
