@@ -6,5 +6,7 @@
 int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tetralyx"));
+    // Ties the window to its launcher entry (and its icon) under Wayland.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tetralyx"));
     return RunDesktopProgram(qtApp);
 }
