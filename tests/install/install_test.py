@@ -210,6 +210,17 @@ def manpages(strBuild):
                                 capture_output=True, text=True)
         check(result.returncode == 0 and not result.stderr.strip(),
               "%s does not render cleanly: %s" % (strPage, result.stderr.strip()))
+    # Both pages name the release the program reports.
+    with open(os.path.join(SOURCE, "core", "application.h"), encoding="utf-8") as f:
+        strHeader = f.read()
+    strVersion = re.search(r'kVersionText = QStringLiteral\("([^"]+)"\)', strHeader).group(1)
+    nYear, nMonth, nDay = (int(re.search(r"kBuild%s = (\d+);" % k, strHeader).group(1))
+                           for k in ("Year", "Month", "Day"))
+    strRelease = '"%04d-%02d-%02d" "Tetralyx %s"' % (nYear, nMonth, nDay, strVersion)
+    for strPage in ("tetralyx.6", "tetralyx-cli.6"):
+        with open(os.path.join(SOURCE, "dist", strPage), encoding="utf-8") as f:
+            check(strRelease in f.readline(), "%s does not name the release %s" % (strPage,
+                                                                                  strRelease))
     strCli = os.path.join(strBuild, "cli", "tetralyx-cli")
     with open(os.path.join(SOURCE, "dist", "tetralyx-cli.6"), encoding="utf-8") as f:
         strPage = f.read()
