@@ -112,6 +112,8 @@ private slots:
         CRegistryStore store(folder.filePath("registry.ini"), "software\\Korvane\\Tetralyx\\1.3");
         FillAmateurs(store, "Rank\\AMA_SJ",
                      {{"Ann", 33}, {"Bob", 37}, {"Cai", 33}, {"Dee", 24}, {"Eve", 99}});
+        store.WriteText("Rank\\PRO_SJ", "Name1", QString::fromUtf8("李明"));
+        store.WriteNumber("Rank\\PRO_SJ", "Score1", 1354);
         FakeMessagePresenter messages;
         CWorldCupDialog dialog(LoadWorldCupChoice(store), store, messages);
         dialog.show();
@@ -165,6 +167,18 @@ private slots:
         }
         // The dialog stores nothing.
         QCOMPARE(store.ReadNumber("WC", "JQK", -1), -1);
+
+        // Pictures of both windows in the two Chinese interfaces.
+        for (const auto& [nLanguage, szSuffix] : {std::pair{kLanguageSimplifiedChinese, "gb2312"},
+                                                  std::pair{kLanguageTraditionalChinese, "big5"}}) {
+            SetLanguageId(nLanguage);
+            CWorldCupDialog chinese(WorldCupChoice{false, true}, store, messages);
+            chinese.show();
+            Picture(chinese, qPrintable(QStringLiteral("world-cup-%1").arg(szSuffix)));
+            CRankingDialog table(RankKind::Professional, true, true, store);
+            table.show();
+            Picture(table, qPrintable(QStringLiteral("rank-table-%1").arg(szSuffix)));
+        }
     }
 
     void otherCopiesCloseOrTheWorldCupIsWithdrawn() {
