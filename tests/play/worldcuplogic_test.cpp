@@ -102,20 +102,4 @@ TEST(WorldCupLogic, ResultsCompeteForTheirRanking) {
     }
 }
 
-TEST(WorldCupLogic, OtherCopiesAndCaptions) {
-    EXPECT_EQ(GetCloseOthersPrompt(1, "Tetralyx", kColumnEnglish), "");
-    EXPECT_EQ(GetCloseOthersPrompt(0, "Tetralyx", kColumnEnglish), "");
-    const std::string strPrompt = GetCloseOthersPrompt(3, "Tetralyx", kColumnEnglish);
-    EXPECT_EQ(strPrompt.rfind("You must exit from all other running \"Tetralyx\"", 0), 0u)
-        << strPrompt;
-    EXPECT_EQ(GetRankingCaption(CRankTable(RankKind::Professional, false, true), kColumnEnglish),
-              "World Ranking on 24 Calculation for Professional Players - Holy War Level");
-    EXPECT_EQ(
-        GetRankingCaption(CRankTable(RankKind::Amateur, true, false), kColumnSimplifiedChinese),
-        "24点业余选手世界排名 - 标准级");
-    EXPECT_NE(GetEnterNamePrompt(RankKind::Amateur, kColumnEnglish)
-                  .find("you have entered World Ranking on 24 Calculation for Amateurs!"),
-              std::string::npos);
-}
-
 } // namespace
