@@ -216,8 +216,11 @@ RunEnd CRunLogic::EndRun(bool bReport) {
     const PlayMode mode = m_logic.GetMode();
     if (!IsRunMode(mode)) return end;
     end.bEnded = true;
-    end.saValues =
-        GetReportValues(m_logic.Run(), m_logic.Rule(), m_startTime, m_clock.Now(), Column());
+    // One moment for the text and the seconds, so the ranking uses the time the report shows.
+    const QDateTime now = m_clock.Now();
+    end.saValues = GetReportValues(m_logic.Run(), m_logic.Rule(), m_startTime, now, Column());
+    end.nCorrect = m_logic.Run().CountCorrect();
+    end.nReportSeconds = GetReportSeconds(m_logic.Run(), m_startTime, now);
     m_pTimer.reset();
     if (bReport && mode == PlayMode::TrainingGame)
         Show(GetTrainingGameReport(end.saValues, Column()));

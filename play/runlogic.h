@@ -29,6 +29,8 @@ struct RunEnd {
     bool bEnded = false;               // false: no run was active
     std::vector<std::string> saValues; // #1..#5 of the report
     bool bWorldCupReport = false;      // the World Cup's own report is due with saValues
+    int nCorrect = 0;                  // the score of #4
+    int nReportSeconds = 0;            // the time of #5, in seconds
 };
 
 // What one second of the run clock did.

@@ -25,6 +25,7 @@ TOPIC_PAGES = [
     "userguide/12_completelist.htm",
     "userguide/12_background.htm",
     "userguide/12_update.htm",
+    "userguide/7_games.htm",
 ]
 LANGUAGES = {"english": "en", "gb2312": "zh-Hans", "big5": "zh-Hant"}
 
