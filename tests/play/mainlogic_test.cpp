@@ -179,8 +179,10 @@ TEST(GetCaption, NamesTheModeLevelPositionAndCounts) {
         {PM::TrainingGame, false, false, kEn,
          "Tetralyx - Training Game (Wizard Level - Intermediate) 2/3",
          "Correct:1  Incorrect:1  Not Answered:1"},
-        {PM::WorldCup, false, true, kZhCN, "Tetralyx - 世界杯 (圣战级) 2/3",
-         "正确:1  错误:1  未答:1"},
+        {PM::WorldCup, false, true, kZhCN, "Tetralyx - 世界杯（圣战级）2/3",
+         "正确：1  错误：1  未答：1"},
+        {PM::Training, false, false, kZhTW, "Tetralyx - 訓練（魔法師級 - 中級）2/3",
+         "正確：1  錯誤：1  未答：1"},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.szTitle);
