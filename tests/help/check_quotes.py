@@ -27,9 +27,9 @@ FIXED_LABELS = ("English", "Simplified Chinese (简体中文)", "Traditional Chi
 # Terms that give a page away as written in, or converted from, the other script; and terms the
 # table settled against.
 WRONG_TERMS = {
-    "gb2312": ("世界盃", "算法"),
-    "big5": ("世界杯", "算法", "高級規則"),
-    "english": (),
+    "gb2312": ("世界盃", "算法", "巫师", "图像", "一般背景音乐"),
+    "big5": ("世界杯", "算法", "巫師", "高級規則", "一般背景音樂"),
+    "english": ("Windows Explorer",),
 }
 KEY_NAMES = {"Enter", "Esc", "Tab", "Backspace", "Delete", "Del", "Space", "Home", "End",
              "PgUp", "PgDn", "Up", "Down", "Left", "Right", "Insert", "->", "<-"}
@@ -55,7 +55,9 @@ def read_table(dump):
 
 
 def squeeze(text):
-    return " ".join(text.split())
+    """Runs of white space made one blank; none beside Chinese, where a line break of the
+    program's text leaves no trace in a page."""
+    return re.sub(r" ?([^\x00-\x7f]) ?", r"\1", " ".join(text.split()))
 
 
 def shown_forms(text):
@@ -73,23 +75,38 @@ def shown_forms(text):
 
 def form_pattern(form):
     parts = PLACEHOLDER.split(form)
-    return re.compile(".+?".join(re.escape(part) for part in parts) + r"\Z", re.S)
+    return re.compile("(.+?)".join(re.escape(part) for part in parts) + r"\Z", re.S)
 
 
 class QuoteIndex:
     def __init__(self, texts):
         self.exact = set(FIXED_LABELS)
-        self.patterns = []
+        self.patterns = []   # texts with placeholders: any value fills them
+        self.formats = []    # punctuation around placeholders: table texts fill them
         for text in texts:
             for form in shown_forms(text):
-                if PLACEHOLDER.search(form):
-                    self.patterns.append(form_pattern(form))
-                else:
+                literal = PLACEHOLDER.sub("", form)
+                if not PLACEHOLDER.search(form):
                     self.exact.add(form)
+                elif re.search(r"\w", literal):
+                    self.patterns.append(form_pattern(form))
+                elif literal.strip():
+                    self.formats.append(form_pattern(form))
+
+    def _is_filling(self, value):
+        """A value code puts into a format: a table text, maybe numbered ("Q1", "解2")."""
+        numbered = re.fullmatch(r"(.+?)\d+", value)
+        return value in self.exact or bool(numbered and numbered.group(1) in self.exact)
 
     def __contains__(self, quote):
         quote = squeeze(quote)
-        return quote in self.exact or any(p.match(quote) for p in self.patterns)
+        if quote in self.exact or any(p.match(quote) for p in self.patterns):
+            return True
+        for pattern in self.formats:
+            found = pattern.match(quote)
+            if found and all(self._is_filling(value.strip()) for value in found.groups()):
+                return True
+        return False
 
     def is_plain_text(self, quote):
         """True when the quote is a table text with no placeholder: a sure program text."""

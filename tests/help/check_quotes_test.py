@@ -33,6 +33,31 @@ DUMP = """\
   zh-CN  您已进入“%1”！\\r\\n\\r\\n请输入您的名字：
   zh-TW  您已進入「%1」！\\r\\n\\r\\n請輸入您的名字：
 
+151600  IDS_KVT_FORMAT_PARENTHESES  (KVT)
+  en     (%1)
+  zh-CN  （%1）
+  zh-TW  （%1）
+
+151601  IDS_KVT_FORMAT_LABEL  (KVT)
+  en     %1: 
+  zh-CN  %1：
+  zh-TW  %1：
+
+140007  IDS_KVT_Q  (KVT)
+  en     Q
+  zh-CN  题
+  zh-TW  題
+
+140004  IDS_KVT_NONE  (KVT)
+  en     None
+  zh-CN  无
+  zh-TW  無
+
+40011  IDS_DIALOG_MAIN_PROMPT_Q_WAS_REORDERED  (Dialog)
+  en     Your question is reordered and saved as:\\r\\n\\r\\n\\t%1
+  zh-CN  您的题目已重新排序，保存为：\\r\\n\\r\\n\\t%1
+  zh-TW  您的題目已重新排序，儲存為：\\r\\n\\r\\n\\t%1
+
 40058  IDS_DIALOG_MAIN_NO_SOLUTION_N  (Dialog)
   en     &No solution!
   zh-CN  无解！(&N)
@@ -47,7 +72,12 @@ CASES = [
     ("Chinese accelerator dropped", "gb2312", UI % "无解！" + "和" + UI % "查看解法", []),
     ("placeholder filled", "english", UI % 'The question already exists in "My Favorite".', []),
     ("one line of a longer text", "big5", UI % "請輸入您的名字：", []),
+    ("message with its value", "gb2312", UI % "您的题目已重新排序，保存为：1 2 3 4", []),
+    ("code-built label and brackets", "big5", UI % "題2：" + UI % "（無）", []),
     ("changed wording", "english", UI % "Check Solutions", ["does not show"]),
+    ("a line that is only a placeholder fits nothing", "english", UI % "Anything at all", ["does not show"]),
+    ("brackets around no program text", "gb2312", UI % "（有）", ["does not show"]),
+    ("half-width colon of a Chinese label", "gb2312", UI % "题1:", ["does not show"]),
     ("accelerator left in", "english", UI % "&Check Solution", ["does not show"]),
     ("half-width punctuation in Chinese", "gb2312", UI % "无解!", ["does not show"]),
     ("shortcut kept inside the quote", "english", UI % "Check Solution\tCtrl+S", ["does not show"]),
@@ -62,6 +92,7 @@ CASES = [
     ("mainland World Cup in Traditional", "big5", "世界杯比賽", ["not of this language"]),
     ("Taiwan World Cup in Simplified", "gb2312", "世界盃比赛", ["not of this language"]),
     ("solutions are no algorithms", "gb2312", "每一种算法", ["not of this language"]),
+    ("the Wizard level is 魔法師級", "big5", "巫師級", ["not of this language"]),
 ]
 
 
