@@ -68,9 +68,9 @@ verdict "$mixed" "You lost!${nl}${nl}You have provided 3 answers, only first 2 w
 verdict "" "您输了！在标准规则下，这道题目有 3 个答案。${nl}${nl}单击下面的按钮可以查看全部有效解法。" 1 --no-solution --language zh-CN "1 2 3 4"
 verdict "" "您输了！在高级规则下，这道题目有 5 个答案。" 1 --no-solution --mode game --advanced --language zh-CN "1 2 3 4"
 verdict "４×（１＋２＋３）" "答对了！" 0 --language zh-CN "１ ２ ３ ４"
-verdict $'２×３×４／１\n1+2+3+4' "您还需要多加练习。${nl}${nl}以下答案正确：${nl}    1: 2*3*4/1${nl}以下答案错误：${nl}    2: 1+2+3+4" 1 --level 2 --language zh-CN "1 2 3 4"
-verdict $'２×３×４／１\n1*2*3*4\n4*(1+2+3)' "您输了！${nl}${nl}您提供了 3 个答案，只检查了前 2 个，其余答案被忽略。${nl}${nl}以下答案正确：${nl}    1: 2*3*4/1${nl}以下答案重复：${nl}    2: 1*2*3*4（与第 1 个相似）" 1 --level 2 --mode game --language zh-CN "1 2 3 4"
-verdict "$two" "您输了！${nl}${nl}以下各答案正确：${nl}    1: 2*3*4/1${nl}    2: 4*(1+2+3)" 1 --level 4 --mode worldcup --max 10 --language zh-CN "1 2 3 4"
+verdict $'２×３×４／１\n1+2+3+4' "您还需要多加练习。${nl}${nl}以下答案正确：${nl}    1：2*3*4/1${nl}以下答案错误：${nl}    2：1+2+3+4" 1 --level 2 --language zh-CN "1 2 3 4"
+verdict $'２×３×４／１\n1*2*3*4\n4*(1+2+3)' "您输了！${nl}${nl}您提供了 3 个答案，只检查了前 2 个，其余答案被忽略。${nl}${nl}以下答案正确：${nl}    1：2*3*4/1${nl}以下答案重复：${nl}    2：1*2*3*4（与第 1 个相似）" 1 --level 2 --mode game --language zh-CN "1 2 3 4"
+verdict "$two" "您输了！${nl}${nl}以下各答案正确：${nl}    1：2*3*4/1${nl}    2：4*(1+2+3)" 1 --level 4 --mode worldcup --max 10 --language zh-CN "1 2 3 4"
 verdict "$two" "您的答案全部正确！" 0 --level 2 --mode worldcup --max 10 --language zh-CN "1 2 3 4"
 
 # Check Solution.

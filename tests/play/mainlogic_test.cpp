@@ -334,8 +334,8 @@ TEST(SelectLanguage, RegeneratesGeneratedTextOnly) {
     CMainLogic logic = MakeLogic({PM::Normal, 1, "3 3 8 8", "8/(3-8/3)\n8*3-8/3"});
     std::string strShown = logic.GetComments(true);
     logic.SelectLanguage(kZhCN, strShown);
-    EXPECT_EQ(strShown, "很好！您找出了全部解法。\r\n\r\n以下答案正确：\r\n    1: "
-                        "8/(3-8/3)\r\n以下答案错误：\r\n    2: 8*3-8/3");
+    EXPECT_EQ(strShown, "很好！您找出了全部解法。\r\n\r\n以下答案正确：\r\n    1："
+                        "8/(3-8/3)\r\n以下答案错误：\r\n    2：8*3-8/3");
     strShown = logic.GetSolutionListText();
     logic.SelectLanguage(kZhTW, strShown);
     EXPECT_EQ(strShown, "解1  8/(3-8/3)");
