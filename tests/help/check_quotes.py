@@ -143,6 +143,8 @@ class QuoteParser(html.parser.HTMLParser):
         self._texts.append("")
 
     def handle_endtag(self, tag):
+        if all(open_tag != tag for open_tag, _ in self._open):
+            return   # a void element (<br/>) or a stray end tag
         while self._open:
             open_tag, is_ui = self._open.pop()
             text = self._texts.pop()

@@ -86,6 +86,8 @@ CASES = [
     ("program text left in bold", "english", "<b>Check Solution</b>", ["not marked"]),
     ("program text left in quotation marks", "gb2312", "按“查看解法”", ["not marked"]),
     ("emphasis that is no program text", "english", "<b>off</b>", []),
+    ("a stray end tag keeps the marks open", "english",
+     "<b>" + UI % "Check Solution</td><br/>s", ["does not show"]),
     ("company as the table names it", "gb2312", "Korvane 工作室出品", []),
     ("company in another form", "gb2312", "Korvane Studio 出品", ["company"]),
     ("registry key is no company name", "english", r"software\Korvane\Tetralyx", []),
