@@ -27,6 +27,11 @@ QString ValueName(const char* szFormat, bool bMyFavorite) {
     return QString::fromLatin1(szFormat).arg(GetCollectionTitle(bMyFavorite));
 }
 
+// "Q1: " / "A2: ", with the colon of the current language.
+QString NumberedLabel(std::uint32_t nLetterId, size_t nNumber) {
+    return LocalizedText(IDS_KVT_FORMAT_LABEL, LocalizedText(nLetterId) + QString::number(nNumber));
+}
+
 // The solutions, or false for a question not valid in the current range.
 bool Solve(const QString& strQuestion, bool bStandard, std::vector<std::string>& saSolutions) {
     std::vector<unsigned> uaQ;
@@ -44,13 +49,9 @@ QString GetSolutionText(const QString& strQuestion, bool bStandard) {
     std::vector<std::string> saSolutions;
     if (!Solve(strQuestion, bStandard, saSolutions)) return QString();
     if (saSolutions.empty()) return LocalizedText(IDS_KVT_NO_SOLUTION);
-    const QString strA = LocalizedText(IDS_KVT_A);
     QStringList saLines;
     for (size_t i = 0; i < saSolutions.size(); ++i)
-        saLines.append(QStringLiteral("%1%2: %3")
-                           .arg(strA)
-                           .arg(i + 1)
-                           .arg(QString::fromStdString(saSolutions[i])));
+        saLines.append(NumberedLabel(IDS_KVT_A, i + 1) + QString::fromStdString(saSolutions[i]));
     return saLines.join(kCrLf);
 }
 
@@ -86,25 +87,24 @@ void WriteExportOptions(CRegistryStore& registry, bool bMyFavorite,
 
 QString BuildCollectionExportText(const Collection& list, const QString& strTitle, bool bNotes,
                                   bool bAnswers) {
-    const QString strQ = LocalizedText(IDS_KVT_Q);
-    const QString strNoteLabel = LocalizedText(IDS_KVT_NOTE);
-    const QString strNone = QStringLiteral("(%1)").arg(LocalizedText(IDS_KVT_NONE));
-    QString strText = QStringLiteral("\t\t%1\r\n\r\n").arg(strTitle);
-    int nNumber = 0;
+    const QString strNoteLabel = LocalizedText(IDS_KVT_FORMAT_LABEL, LocalizedText(IDS_KVT_NOTE));
+    const QString strNone = LocalizedText(IDS_KVT_FORMAT_PARENTHESES, LocalizedText(IDS_KVT_NONE));
+    // Titles, questions and notes are the user's own words: appended, never passed through
+    // the placeholder lookup, so a "%2" in a note stays as typed.
+    QString strText = QStringLiteral("\t\t") + strTitle + kCrLf + kCrLf;
+    size_t nNumber = 0;
     for (const CollectionItem& item : list.m_items) {
-        strText += QStringLiteral("%1%2: %3\r\n").arg(strQ).arg(++nNumber).arg(item.strQuestion);
+        strText += NumberedLabel(IDS_KVT_Q, ++nNumber) + item.strQuestion + kCrLf;
         if (bNotes)
-            strText += QStringLiteral("%1: \r\n%2\r\n")
-                           .arg(strNoteLabel, item.strNote.isEmpty() ? strNone : item.strNote);
+            strText +=
+                strNoteLabel + kCrLf + (item.strNote.isEmpty() ? strNone : item.strNote) + kCrLf;
         if (bAnswers) {
             std::vector<std::string> saSolutions;
             Solve(item.strQuestion, true, saSolutions);
             if (saSolutions.empty()) strText += LocalizedText(IDS_KVT_NO_SOLUTION);
             for (size_t i = 0; i < saSolutions.size(); ++i)
-                strText += QStringLiteral("%1%2: %3\r\n")
-                               .arg(LocalizedText(IDS_KVT_A))
-                               .arg(i + 1)
-                               .arg(QString::fromStdString(saSolutions[i]));
+                strText += NumberedLabel(IDS_KVT_A, i + 1) +
+                           QString::fromStdString(saSolutions[i]) + kCrLf;
             strText += kCrLf;
         }
     }

@@ -33,6 +33,10 @@ inline constexpr std::uint32_t IDS_KVT_INCORRECT = 140021;
 inline constexpr std::uint32_t IDS_KVT_NOT_ANSWERED = 140022;
 inline constexpr std::uint32_t IDS_KVT_STANDARD_RULE = 140023;
 inline constexpr std::uint32_t IDS_KVT_ADVANCED_RULE = 140024;
+inline constexpr std::uint32_t IDS_KVT_FORMAT_PARENTHESES = 151600;
+inline constexpr std::uint32_t IDS_KVT_FORMAT_LABEL = 151601;
+inline constexpr std::uint32_t IDS_KVT_FORMAT_COUNT = 151602;
+inline constexpr std::uint32_t IDS_KVT_FORMAT_RUN_CAPTION = 151603;
 
 // Dialog texts (1): core/stringtable_rows_dialog1.inc
 inline constexpr std::uint32_t IDS_DIALOG_OK = 40000;

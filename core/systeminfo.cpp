@@ -111,7 +111,7 @@ QString GetLanguageText(std::uint16_t nLanguageId) {
     case 2052:
         return QStringLiteral("Simplified Chinese");
     case 2057:
-        return QStringLiteral("Bristish English");
+        return QStringLiteral("British English");
     case 3076:
         return QStringLiteral("HK Chinese");
     default:

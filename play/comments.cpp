@@ -166,7 +166,8 @@ Verdict CComments::JudgeAnswers(const std::vector<unsigned>& uaQ,
                     Text(answers.saRelation[i] == "same" ? IDS_DIALOG_MAIN_PROMPT_WCM_SAME_AS
                                                          : IDS_DIALOG_MAIN_PROMPT_WCM_SIMILAR_TO,
                          saKept[i], std::to_string(nStatus + 1));
-            strLines += kNewLine + "    " + std::to_string(i + 1) + ": " + strShown;
+            strLines +=
+                kNewLine + "    " + Text(IDS_KVT_FORMAT_LABEL, std::to_string(i + 1)) + strShown;
         }
         if (nCount > 0) strDetail += Text(nCount == 1 ? nOneId : nManyId) + strLines + kNewLine;
     };

@@ -77,8 +77,9 @@ CommentContext CMainLogic::GetContext() const {
     return context;
 }
 
-std::string CMainLogic::Text(std::uint32_t nId, const std::string& strParam1) const {
-    return GetLocalizedText(nId, strParam1, {}, {}, ColumnOf(m_nLanguageId));
+std::string CMainLogic::Text(std::uint32_t nId, const std::string& strParam1,
+                             const std::string& strParam2, const std::string& strParam3) const {
+    return GetLocalizedText(nId, strParam1, strParam2, strParam3, ColumnOf(m_nLanguageId));
 }
 
 bool CMainLogic::CheckValidInput(std::vector<unsigned>& uaQ) const {
@@ -177,11 +178,14 @@ CaptionText CMainLogic::GetCaption() const {
                                     std::to_string(std::max(m_run.m_nQuestionCount, 0));
     std::string strDetail = GetLevelText();
     if (m_mode != PlayMode::WorldCup) strDetail += " - " + GetDifficultyName();
-    caption.strTitle += " - " + Text(pTexts->nTipId) + " (" + strDetail + ") " + strPosition;
-    caption.strStatus = Text(IDS_KVT_CORRECT) + ":" + std::to_string(m_run.CountCorrect()) + "  " +
-                        Text(IDS_KVT_INCORRECT) + ":" + std::to_string(m_run.CountIncorrect()) +
-                        "  " + Text(IDS_KVT_NOT_ANSWERED) + ":" +
-                        std::to_string(m_run.CountNotAnswered());
+    caption.strTitle +=
+        " - " + Text(IDS_KVT_FORMAT_RUN_CAPTION, Text(pTexts->nTipId), strDetail, strPosition);
+    const auto count = [this](std::uint32_t nLabelId, int nCount) {
+        return Text(IDS_KVT_FORMAT_COUNT, Text(nLabelId), std::to_string(nCount));
+    };
+    caption.strStatus = count(IDS_KVT_CORRECT, m_run.CountCorrect()) + "  " +
+                        count(IDS_KVT_INCORRECT, m_run.CountIncorrect()) + "  " +
+                        count(IDS_KVT_NOT_ANSWERED, m_run.CountNotAnswered());
     return caption;
 }
 

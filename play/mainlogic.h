@@ -143,7 +143,8 @@ private:
     CommentContext GetContext() const;
     // The value boxes hold the current question of a run.
     bool IsRunQuestionShown() const;
-    std::string Text(std::uint32_t nId, const std::string& strParam1 = {}) const;
+    std::string Text(std::uint32_t nId, const std::string& strParam1 = {},
+                     const std::string& strParam2 = {}, const std::string& strParam3 = {}) const;
     // Steps of GetComments that decide the text, changing nothing.
     Verdict ComposeComments(bool bRecordResult) const;
     Generated FindGenerator(const std::string& strShown) const;

@@ -212,6 +212,8 @@ TEST(WorldCupTitle, RecognisedInEveryLanguage) {
         {"Tetralyx - World Cup (Hero Level) 3/40", true},
         {"Tetralyx - 世界杯 (英雄级) 3/40", true},
         {"Tetralyx - 世界盃 (英雄級) 3/40", true},
+        {"Tetralyx - 世界盃（英雄級）3/40", true},
+        {"Tetralyx - 世界杯（英雄級）3/40", true},
         {"Tetralyx", false},
         {"Tetralyx - Training (Standard Level - Beginner) 1/10", false},
         {"Tetralyx - world cup", false},

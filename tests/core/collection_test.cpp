@@ -2,6 +2,7 @@
 // save never costs the player the file already on disk.
 #include "core/collection.h"
 #include "core/collectionexport.h"
+#include "core/language.h"
 #include "core/textfilewriter.h"
 #include "engine/enginestate.h"
 #include "tests/support/fakeservices.h"
@@ -202,6 +203,36 @@ TEST_F(CollectionTest, ExportTextIsExact) {
     EXPECT_EQ(BuildCollectionExportText(Collection(), "Empty\r\n", true, true), "\t\tEmpty");
 }
 
+// The labels and brackets the export puts around texts follow the language; what the user
+// typed (title, note) is copied as it is, placeholder-like characters included.
+TEST_F(CollectionTest, ExportPunctuationFollowsTheLanguage) {
+    Collection list;
+    list.m_items = {{"1 1 1 1", ""}, {"3 3 8 8", "50%2 of %1"}};
+    const struct {
+        std::uint32_t nLanguage;
+        const char* szText;
+    } cases[] = {
+        {kLanguageEnglish, "\t\t%1 mine\r\n\r\nQ1: 1 1 1 1\r\nNote: \r\n(None)\r\nThere is no "
+                           "solution.\r\nQ2: 3 3 8 8\r\nNote: \r\n50%2 of %1\r\nA1: 8/(3-8/3)"},
+        {kLanguageSimplifiedChinese,
+         "\t\t%1 mine\r\n\r\n题1：1 1 1 1\r\n备注：\r\n（无）\r\n此题无解。\r\n"
+         "题2：3 3 8 8\r\n备注：\r\n50%2 of %1\r\n解1：8/(3-8/3)"},
+        {kLanguageTraditionalChinese,
+         "\t\t%1 mine\r\n\r\n題1：1 1 1 1\r\n備註：\r\n（無）\r\n此題無解。\r\n"
+         "題2：3 3 8 8\r\n備註：\r\n50%2 of %1\r\n解1：8/(3-8/3)"},
+    };
+    const std::uint32_t nLanguage = GetLanguageId();
+    for (const auto& c : cases) {
+        SetLanguageId(c.nLanguage);
+        EXPECT_EQ(BuildCollectionExportText(list, "%1 mine", true, true).toStdString(), c.szText)
+            << c.nLanguage;
+        EXPECT_EQ(GetSolutionText("3 3 8 8", true).toStdString(),
+                  std::string(c.szText).substr(std::string(c.szText).rfind('\n') + 1))
+            << c.nLanguage;
+    }
+    SetLanguageId(nLanguage);
+}
+
 TEST_F(CollectionTest, WriteTextFileRefusesWhatItCannotWrite) {
     const QString strFile = PathOf("out.txt");
     const QString strReadOnly = PathOf("ro.txt");
@@ -221,9 +252,8 @@ TEST_F(CollectionTest, WriteTextFileRefusesWhatItCannotWrite) {
                         "of this file before writing to it.")
              .arg(strReadOnly)},
         {PathOf("plain/under.txt"), kWriteTextInvalidPath,
-         QStringLiteral("Path \"%1\" is not a valid Windows file path.")
-             .arg(PathOf("plain/under.txt"))},
-        {"", kWriteTextInvalidPath, "Path \"\" is not a valid Windows file path."},
+         QStringLiteral("Path \"%1\" is not a valid file path.").arg(PathOf("plain/under.txt"))},
+        {"", kWriteTextInvalidPath, "Path \"\" is not a valid file path."},
     };
     for (const auto& c : cases) {
         QString strMessage = "stale";

@@ -66,7 +66,7 @@ std::vector<std::string> Split(const std::string& strText, char cSeparator) {
 }
 
 TEST(StringTable, CountsRowsUpToTheTerminator) {
-    EXPECT_EQ(301, CountStringRecords());
+    EXPECT_EQ(305, CountStringRecords());
     const StringRecord& terminator =
         GetStringTable()[static_cast<std::size_t>(CountStringRecords()) - 1];
     EXPECT_EQ(0u, terminator.nId);
@@ -274,7 +274,36 @@ TEST(StringTable, WorldCupTitleWordsAreRecognisable) {
         GetLocalizedText(IDS_TIP_WORLD_CUP, {}, {}, {}, kColumnSimplifiedChinese).find("世界杯"));
     EXPECT_NE(
         std::string::npos,
-        GetLocalizedText(IDS_TIP_WORLD_CUP, {}, {}, {}, kColumnTraditionalChinese).find("世界杯"));
+        GetLocalizedText(IDS_TIP_WORLD_CUP, {}, {}, {}, kColumnTraditionalChinese).find("世界盃"));
+}
+
+// Each Chinese column speaks its own variety: a term of the other one (or one the two columns
+// settled against) reads as a conversion slip to a native reader.
+TEST(StringTable, ChineseColumnsUseTheirOwnTerms) {
+    struct Case {
+        const char* StringRecord::*pText;
+        const char* szForeignTerm;
+    };
+    const Case kCases[] = {
+        {&StringRecord::szSimplifiedChinese, "世界盃"},
+        {&StringRecord::szTraditionalChinese, "世界杯"},
+        {&StringRecord::szSimplifiedChinese, "图像"}, // pictures are 图片, as 圖片 beside it
+        {&StringRecord::szTraditionalChinese, "高級規則"}, // 高級 is a difficulty level
+        {&StringRecord::szSimplifiedChinese, "一般背景音乐"},
+        {&StringRecord::szTraditionalChinese, "一般背景音樂"},
+        {&StringRecord::szSimplifiedChinese, "算法"}, // solutions are 解法
+        {&StringRecord::szTraditionalChinese, "算法"},
+        {&StringRecord::szSimplifiedChinese, "Windows"},
+        {&StringRecord::szTraditionalChinese, "Windows"},
+        {&StringRecord::szEnglish, "Windows"},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.szForeignTerm);
+        for (const StringRecord& record : RowsWithoutTerminator()) {
+            EXPECT_EQ(std::string::npos, std::string(record.*c.pText).find(c.szForeignTerm))
+                << record.szKey << ": " << record.*c.pText;
+        }
+    }
 }
 
 TEST(GetLocalizedText, ChoosesTheColumn) {

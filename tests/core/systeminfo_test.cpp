@@ -23,7 +23,7 @@ TEST(SystemInfo, LanguageIdOfLocale) {
 TEST(SystemInfo, LanguageText) {
     const std::pair<std::uint16_t, const char*> cases[] = {
         {1028, "Traditional Chinese"},   {1033, "US English"},      {2052, "Simplified Chinese"},
-        {2057, "Bristish English"},      {3076, "HK Chinese"},      {0x0407, "407(Other Language)"},
+        {2057, "British English"},       {3076, "HK Chinese"},      {0x0407, "407(Other Language)"},
         {0x0C0A, "c0a(Other Language)"}, {7, " 7(Other Language)"},
     };
     for (const auto& [nId, szExpected] : cases) {

@@ -193,8 +193,9 @@ def quoted_expressions(help_dir):
                 continue
             candidates = list(parser.codes)
             for line in parser.pre_lines:
-                # Solution lists ("A1  4*(1+2+3)") and verdict lines ("    2: (3+2+1)*4 (same as 1)").
-                line = re.sub(r"^\s*(A\d+\s+|\d+:\s*)", "", line)
+                # Solution lists ("A1  4*(1+2+3)", "解1  ...") and verdict lines
+                # ("    2: (3+2+1)*4 (same as 1)", "    2：..." in Chinese).
+                line = re.sub(r"^\s*((?:A|解)\d+\s+|\d+[:：]\s*)", "", line)
                 line = re.sub(r"\s*[(（][^()（）]*[^\W\d_xXｘＸ][^()（）]*[)）]\s*$", "", line)
                 candidates.append(line)
             for candidate in candidates:

@@ -67,7 +67,7 @@ const JudgeCase kJudgeCases[] = {
      0},
     {"StrictBeginnerJudgesOnlyTheFirstAnswer",
      {PM::TrainingGame, 1, "1 2 3 4", "4*(1+2+3)\n1+2+3+4"},
-     "Bingo!\r\n\r\nNote: No need to provide more than 1 answers if you are not required to do "
+     "Bingo!\r\n\r\nNote: No need to provide more than 1 answer if you are not required to do "
      "so. Additional answers will be neglected.",
      1,
      1},
@@ -84,7 +84,7 @@ const JudgeCase kJudgeCases[] = {
      0},
     {"InsufficientWithARepeat",
      {PM::Training, 2, "1 2 3 4", "4*(1+2+3)\n(3+2+1)*4"},
-     "You haven't provided enough number of solutions as required.\r\n\r\nFollowing answer is "
+     "You haven't provided enough solutions as required.\r\n\r\nFollowing answer is "
      "correct:\r\n    1: 4*(1+2+3)\r\nFollowing answer is repetitive:\r\n    2: (3+2+1)*4 (same "
      "as 1)",
      2,
@@ -98,8 +98,8 @@ const JudgeCase kJudgeCases[] = {
      2},
     {"NeedMoreExercisesZh",
      {PM::Training, 2, "1 2 3 4", "2*3*4/1\n1*2*3*4\n1+2+3+4", false, kZhCN},
-     "您还需要多加练习。\r\n\r\n以下答案正确：\r\n    1: 2*3*4/1\r\n以下答案错误：\r\n    3: "
-     "1+2+3+4\r\n以下答案重复：\r\n    2: 1*2*3*4（与第 1 个相似）",
+     "您还需要多加练习。\r\n\r\n以下答案正确：\r\n    1：2*3*4/1\r\n以下答案错误：\r\n    3："
+     "1+2+3+4\r\n以下答案重复：\r\n    2：1*2*3*4（与第 1 个相似）",
      2,
      2},
     {"GoodWithAWrongOne",
@@ -125,7 +125,7 @@ const JudgeCase kJudgeCases[] = {
      1},
     {"StrictRunWithTooFewAnswers",
      {PM::TrainingGame, 2, "1 2 3 4", "4*(1+2+3)"},
-     "You lost!\r\n\r\nYou haven't provided enough number of solutions as required.",
+     "You lost!\r\n\r\nYou haven't provided enough solutions as required.",
      2,
      2},
     {"StrictRunWithTooFewAnswersZh",
@@ -144,7 +144,7 @@ const JudgeCase kJudgeCases[] = {
      {PM::WorldCup, 2, "1 2 3 4", "4*(1+2+3)\n(3+2+1)*4\n1+2+3+4\n1*2*3*4", false, kZhCN},
      "您输了！\r\n\r\n您提供了 4 个答案，只检查了前 2 "
      "个，其余答案被忽略。\r\n\r\n以下答案正确：\r\n "
-     "   1: 4*(1+2+3)\r\n以下答案重复：\r\n    2: (3+2+1)*4（与第 1 个相同）",
+     "   1：4*(1+2+3)\r\n以下答案重复：\r\n    2：(3+2+1)*4（与第 1 个相同）",
      2,
      2},
     // At Ultimate every answer is judged, so no answer was neglected and no note says so.
@@ -264,7 +264,7 @@ const ListCase kListCases[] = {
     {{PM::Training, 3, "2 3 4 6", "", false, kZhCN},
      "解1  3*(4+6-2)\r\n解2  6+3*(2+4)\r\n解3  2+4+3*6\r\n解4  2*4*(6-3)\r\n解5  "
      "4*6*(3-2)\r\n解6  2*6+3*4\r\n解7  3*(6+4/2)\r\n解8  4*(3+6/2)\r\n解9  3*(2*6-4)",
-     "请提交 4 个不同的解法，每行一个。"},
+     "请提交 4 种不同的解法，每行一种。"},
     {{PM::TrainingGame, 4, "1 2 3 4"}, "A1  4*(1+2+3)\r\nA2  (1+3)*(2+4)\r\nA3  1*2*3*4", ""},
     {{PM::Training, 2, "3 3 8 8"}, "A1  8/(3-8/3)", ""},
     {{PM::Training, 2, "1 1 1 1"}, "There is no solution.", ""},

@@ -1,8 +1,13 @@
-// Saves the main window with a judged answer in each language as PNG files, so that a
-// person can look at it: maindialog-shots OUTPUT_FOLDER (scripts/screenshots runs it).
+// Saves the main window with a judged answer, and a message box, in each language as PNG
+// files, so that a person can look at them: maindialog-shots OUTPUT_FOLDER (scripts/screenshots
+// runs it).
 #include "core/application.h"
 #include "core/language.h"
+#include "core/localizedtext.h"
+#include "core/messageboxstyle.h"
 #include "core/registrystore.h"
+#include "core/stringids.h"
+#include "media/kvmessageboxdialog.h"
 #include "play/maindialog.h"
 #include "play/valuebox.h"
 #include "tests/support/fakeservices.h"
@@ -56,6 +61,21 @@ int main(int argc, char* argv[]) {
             std::printf("%s\n", qPrintable(strPath));
         }
         window.close();
+
+        // A question the program reordered, as the collection windows report it.
+        CKVMessageBoxDialog box(
+            LocalizedText(IDS_DIALOG_MAIN_PROMPT_Q_WAS_REORDERED, QStringLiteral("3 3 8 12")),
+            QString(), KV_MB_OK | KV_MB_ICONINFORMATION, false, QString(), true, true);
+        box.show();
+        if (!QTest::qWaitForWindowExposed(&box)) return 1;
+        const QString strBoxPath = strOut + "/messagebox-" + szaNames[nLanguage] + ".png";
+        if (!box.grab().save(strBoxPath)) {
+            std::fprintf(stderr, "maindialog-shots: cannot write %s\n", qPrintable(strBoxPath));
+            ++nFailures;
+        } else {
+            std::printf("%s\n", qPrintable(strBoxPath));
+        }
+        box.close();
     }
     SetLanguageId(kLanguageEnglish);
     return nFailures == 0 ? 0 : 1;

@@ -179,8 +179,10 @@ TEST(GetCaption, NamesTheModeLevelPositionAndCounts) {
         {PM::TrainingGame, false, false, kEn,
          "Tetralyx - Training Game (Wizard Level - Intermediate) 2/3",
          "Correct:1  Incorrect:1  Not Answered:1"},
-        {PM::WorldCup, false, true, kZhCN, "Tetralyx - 世界杯 (圣战级) 2/3",
-         "正确:1  错误:1  未答:1"},
+        {PM::WorldCup, false, true, kZhCN, "Tetralyx - 世界杯（圣战级）2/3",
+         "正确：1  错误：1  未答：1"},
+        {PM::Training, false, false, kZhTW, "Tetralyx - 訓練（魔法師級 - 中級）2/3",
+         "正確：1  錯誤：1  未答：1"},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.szTitle);
@@ -332,8 +334,8 @@ TEST(SelectLanguage, RegeneratesGeneratedTextOnly) {
     CMainLogic logic = MakeLogic({PM::Normal, 1, "3 3 8 8", "8/(3-8/3)\n8*3-8/3"});
     std::string strShown = logic.GetComments(true);
     logic.SelectLanguage(kZhCN, strShown);
-    EXPECT_EQ(strShown, "很好！您找出了全部解法。\r\n\r\n以下答案正确：\r\n    1: "
-                        "8/(3-8/3)\r\n以下答案错误：\r\n    2: 8*3-8/3");
+    EXPECT_EQ(strShown, "很好！您找出了全部解法。\r\n\r\n以下答案正确：\r\n    1："
+                        "8/(3-8/3)\r\n以下答案错误：\r\n    2：8*3-8/3");
     strShown = logic.GetSolutionListText();
     logic.SelectLanguage(kZhTW, strShown);
     EXPECT_EQ(strShown, "解1  8/(3-8/3)");
