@@ -51,11 +51,11 @@ std::string CRunLogic::ModeLowerName() const {
 }
 
 void CRunLogic::Show(const std::string& strMessage, const std::string& strCaption,
-                     bool bHelpDetails) {
+                     bool bHelpDetails, unsigned nIcon) {
     MessageRequest request;
     request.strMessage = QString::fromStdString(strMessage);
     request.strCaption = QString::fromStdString(strCaption);
-    request.nStyle = KV_MB_OK;
+    request.nStyle = KV_MB_OK | nIcon;
     request.bHasDetails = bHelpDetails;
     if (bHelpDetails) request.strDetails = KV_HELP_UG_IRRELEVANT;
     m_messages.Present(request);
@@ -227,7 +227,7 @@ RunEnd CRunLogic::EndRun(bool bReport) {
         GetReportValues(m_logic.Run(), m_logic.Rule(), m_startTime, m_clock.Now(), Column());
     m_pTimer.reset();
     if (bReport && mode == PlayMode::TrainingGame)
-        Show(GetTrainingGameReport(end.saValues, Column()));
+        Show(GetTrainingGameReport(end.saValues, Column()), {}, false, KV_MB_ICONINFORMATION);
     end.bWorldCupReport = bReport && mode == PlayMode::WorldCup;
     m_logic.SetMode(PlayMode::Normal);
     ResetRun();

@@ -101,7 +101,7 @@ private:
     int Column() const;
     std::string ModeLowerName() const;
     void Show(const std::string& strMessage, const std::string& strCaption = {},
-              bool bHelpDetails = false);
+              bool bHelpDetails = false, unsigned nIcon = 0);
 
     CMainLogic& m_logic;
     IClock& m_clock;

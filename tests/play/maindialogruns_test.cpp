@@ -89,6 +89,12 @@ private:
                 saSounds.append(QFileInfo(strCall.section(' ', 1)).baseName());
         return saSounds;
     }
+    // Saves a picture of the widget when TETRALYX_SCREENSHOTS names a folder.
+    static void Picture(QWidget& widget, const char* szName) {
+        const QByteArray baFolder = qgetenv("TETRALYX_SCREENSHOTS");
+        if (!baFolder.isEmpty())
+            widget.grab().save(QString::fromLocal8Bit(baFolder) + "/" + szName + ".png");
+    }
     // Keys go where the player's focus is.
     static void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
@@ -224,6 +230,7 @@ private slots:
         QCOMPARE(Comments(), "Bingo!");
         QCOMPARE(Sounds(), QStringList{"correct"});
         QCOMPARE(Find<QLabel>("status")->text(), "Correct:1  Incorrect:0  Not Answered:4");
+        Picture(Window(), "maindialog-training-game");
         Key(Qt::Key_Right);
         QCOMPARE(Values(), "2 2 2 5");
         QCOMPARE(Sounds(), QStringList{"next"});
