@@ -84,6 +84,7 @@ CKVMessageBoxDialog::CKVMessageBoxDialog(const QString& strMessage, const QStrin
     m_pMessage->setObjectName(QStringLiteral("message"));
     FitMessageArea(icon == MessageIcon::None ? 0 : m_pIcon->sizeHint().height());
     auto* pTop = new QHBoxLayout;
+    pTop->setSpacing(12);
     pTop->addWidget(m_pIcon);
     pTop->addWidget(m_pMessage, 1);
 
@@ -154,7 +155,9 @@ void CKVMessageBoxDialog::FitMessageArea(int nMinHeight) {
     int nLongest = 0;
     for (const QString& strLine : saLines)
         nLongest = std::max(nLongest, metrics.horizontalAdvance(strLine));
-    const int nWidth = std::clamp(nLongest + nPadding, 240, nMaxWidth);
+    // Two characters of air after the longest line, so that a report does not touch the edge.
+    const int nWidth =
+        std::clamp(nLongest + nPadding + 2 * metrics.averageCharWidth(), 240, nMaxWidth);
     m_pMessage->setFixedWidth(nWidth);
     // As tall as its wrapped lines, never taller than the size rule allows; beyond that it
     // scrolls.

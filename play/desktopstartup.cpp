@@ -38,14 +38,23 @@ int RunDesktopProgram(QApplication& qtApp) {
     hooks.fnRunMainWindow = [&qtApp, &app, &bTerminated] {
         if (bTerminated) return CApplication::kExitOk;
         LoadMakerSite(app.GetBaseConfigPath());
-        CMusicPlayer music(app.GetServices(), CMusicPaths{app.GetAppFolder(), app.GetMusicPath(),
-                                                          app.GetDefaultMusicPath()});
+        // The music follows the window's play situation once there is a window.
+        const CMainDialog* pWindow = nullptr;
+        CMusicPlayer music(
+            app.GetServices(),
+            CMusicPaths{app.GetAppFolder(), app.GetMusicPath(), app.GetDefaultMusicPath()},
+            [&pWindow] {
+                return pWindow ? pWindow->CurrentMusicContext() : MusicContext::General;
+            });
         music.LoadSettings();
         CMainDialog window(app, &music);
+        pWindow = &window;
         QObject::connect(&window, &CMainDialog::Closed, &qtApp, &QCoreApplication::quit,
                          Qt::QueuedConnection);
         window.show();
-        return qtApp.exec();
+        const int nExitCode = qtApp.exec();
+        pWindow = nullptr;
+        return nExitCode;
     };
     const int nExitCode = app.Run(hooks);
     services.Help().Close();

@@ -24,6 +24,7 @@
 #include "play/cardview.h"
 #include "play/mainwindowsession.h"
 #include "play/programicon.h"
+#include "play/runlogic.h"
 #include "play/valuebox.h"
 
 #include <QActionGroup>
@@ -71,6 +72,9 @@ CMainDialog::CMainDialog(CApplication& app, CMusicPlayer* pMusic, QWidget* pPare
     m_logic.SetLanguage(GetLanguageId());
     m_bEnlarged = m_app.GetRegistryStore().ReadNumber(kUiSubKey, kEnlargedName, 0) == 1;
     LoadCollections();
+    const CServices& services = m_app.GetServices();
+    if (services.pClock && services.pMessages)
+        m_pRuns = std::make_unique<CRunLogic>(m_logic, *services.pClock, *services.pMessages);
     m_pBackground = std::make_unique<CBitmapBackground>(&m_app.GetRegistryStore(),
                                                         m_app.GetAppFolder(), [this] { update(); });
     m_pBackground->LoadBackgroundSettings();
@@ -82,6 +86,7 @@ CMainDialog::CMainDialog(CApplication& app, CMusicPlayer* pMusic, QWidget* pPare
     setCentralWidget(BuildCentral());
     BuildMenus();
     BuildToolbar();
+    ConnectRuns();
 
     auto* pEscape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(pEscape, &QShortcut::activated, this, &CMainDialog::OnEscape);
@@ -107,8 +112,10 @@ CMainDialog::CMainDialog(CApplication& app, CMusicPlayer* pMusic, QWidget* pPare
 }
 
 // The session goes first: it must not hear the title change of a window being destroyed.
+// A run still going ends with the window, silently: its clock must not tick into a dead one.
 CMainDialog::~CMainDialog() {
     delete m_pSession;
+    m_pRuns.reset();
 }
 
 QWidget* CMainDialog::BuildCentral() {
@@ -174,7 +181,9 @@ QWidget* CMainDialog::BuildCentral() {
     m_pPrevious = new QPushButton(pCentral);
     m_pSubmit = new QPushButton(pCentral);
     m_pNext = new QPushButton(pCentral);
+    m_pPrevious->setObjectName(QStringLiteral("previous"));
     m_pSubmit->setObjectName(QStringLiteral("submit"));
+    m_pNext->setObjectName(QStringLiteral("next"));
     connect(m_pSubmit, &QPushButton::clicked, this, &CMainDialog::OnSubmit);
     auto* pAnswerRow = new QHBoxLayout;
     pAnswerRow->addWidget(m_pNoSolution);
@@ -275,9 +284,9 @@ void CMainDialog::BuildMenus() {
     m_pFavoriteAction = AddCommand(pTools, IDS_MENU_TOOLS_MY_FAVORITE_M, IDS_TIP_MY_FAVORITE);
     connect(m_pTroubleAction, &QAction::triggered, this, [this] { OnOpenCollection(false); });
     connect(m_pFavoriteAction, &QAction::triggered, this, [this] { OnOpenCollection(true); });
-    QAction* pCompleteList =
+    m_pCompleteListAction =
         AddCommand(pTools, IDS_MENU_TOOLS_COMPLETE_LIST_C, IDS_TIP_COMPLETE_LIST);
-    connect(pCompleteList, &QAction::triggered, this, &CMainDialog::OnCompleteList);
+    connect(m_pCompleteListAction, &QAction::triggered, this, &CMainDialog::OnCompleteList);
     pTools->addSeparator();
     auto* pLanguages = new QActionGroup(this);
     // Each language names itself in its own script, whatever the current language.
@@ -324,10 +333,11 @@ void CMainDialog::BuildMenus() {
     QMenu* pHelp = AddMenu(IDS_MENU_HELP_H);
     m_pHelpAction = AddCommand(pHelp, IDS_MENU_HELP_H_F1, IDS_TIP_HELP);
     m_pHelpAction->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(m_pHelpAction, &QAction::triggered, this,
-            [this] { m_pSession->ShowHelp(kHelpTopicContents); });
+    connect(m_pHelpAction, &QAction::triggered, this, &CMainDialog::OnHelp);
     // The rules of a run; there is none outside one.
-    AddCommand(pHelp, IDS_MENU_HELP_RULE_R)->setEnabled(false);
+    m_pRuleNoteAction = AddCommand(pHelp, IDS_MENU_HELP_RULE_R);
+    m_pRuleNoteAction->setObjectName(QStringLiteral("ruleNote"));
+    connect(m_pRuleNoteAction, &QAction::triggered, this, &CMainDialog::OnHelp);
     pHelp->addSeparator();
     m_pAboutAction = AddCommand(pHelp, IDS_MENU_HELP_ABOUT_A, IDS_TIP_ABOUT);
     connect(m_pAboutAction, &QAction::triggered, this, [this] {
@@ -466,9 +476,11 @@ void CMainDialog::RefreshControls() {
         m_apModes[n]->setText(QString::fromStdString(command.strMenuText));
         m_apModes[n]->setToolTip(QString::fromStdString(command.strTooltip));
         m_apModes[n]->setIcon(GetCommandIcon(m_aModeIcons[n], command.bShowsExit));
-        // The runs arrive with their own change; until then the commands stay greyed.
-        m_apModes[n]->setEnabled(false);
+        m_apModes[n]->setEnabled(command.bEnabled && IsModeAvailable(n));
     }
+    for (QAction* pAction : {m_pTroubleAction, m_pFavoriteAction, m_pCompleteListAction})
+        pAction->setEnabled(state.bToolsEnabled);
+    m_pRuleNoteAction->setEnabled(IsRunMode(m_logic.GetMode()));
     if (state.picture == VerdictPicture::Hidden) {
         m_pVerdict->clear();
     } else {
@@ -500,6 +512,8 @@ void CMainDialog::OnSubmit() {
     if (m_pMusic) m_pMusic->PlayEffect(outcome.effect);
     SetComments(outcome.strComments);
     RefreshControls();
+    // The verdict shows before the question whether to finish.
+    if (outcome.bAskToFinish && m_pRuns) FinishPlayRun(m_pRuns->OfferToFinish());
 }
 
 void CMainDialog::OnSelectRule(bool bStandard) {
@@ -547,8 +561,10 @@ bool CMainDialog::Ask(const std::string& strMessage) {
 
 void CMainDialog::AskToExit(const ExitPrompt& prompt) {
     if (!Ask(prompt.strMessage)) return;
-    // Leaving a run belongs to the runs; here only the program ends.
-    if (!prompt.bEndsRun) close();
+    if (!prompt.bEndsRun)
+        close();
+    else if (m_pRuns)
+        FinishPlayRun(m_pRuns->EndRun(false));
 }
 
 void CMainDialog::OnEscape() {
@@ -572,6 +588,9 @@ void CMainDialog::BringToFront() {
 }
 
 bool CMainDialog::eventFilter(QObject* pObject, QEvent* pEvent) {
+    // The run keys win over the edit boxes' own use of them (word moves).
+    if (pEvent->type() == QEvent::ShortcutOverride && TakesRunKey(*static_cast<QKeyEvent*>(pEvent)))
+        return true;
     // Ctrl+Enter in the answer box submits; Enter alone starts a new line.
     if (pObject == m_pAnswer && pEvent->type() == QEvent::KeyPress) {
         const auto* pKey = static_cast<QKeyEvent*>(pEvent);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/collection.h"
+#include "media/musicsettings.h"
 #include "play/commandicons.h"
 #include "play/mainlogic.h"
 
@@ -21,6 +22,11 @@ class CCardView;
 class CHyperLink;
 class CMainWindowSession;
 class CMusicPlayer;
+class CRunLogic;
+struct ClockTick;
+struct RunCollections;
+struct RunEnd;
+struct TrainingPlan;
 class CBitmapBackground;
 class CBackgroundPainter;
 class CFileDrop;
@@ -28,6 +34,7 @@ class CUpdateCheck;
 class CValueBox;
 class QAction;
 class QCheckBox;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -57,6 +64,12 @@ public:
     }
     QAction* GetMusicOnAction() const { return m_pMusicOnAction; }
     QAction* GetBackgroundMusicAction() const { return m_pBackgroundMusicAction; }
+    // Game: Training, Training Game, World Cup; Help: the rule note of the run.
+    QAction* GetModeAction(PlayMode mode) const;
+    QAction* GetRuleNoteAction() const { return m_pRuleNoteAction; }
+
+    // The play situation whose music should sound now.
+    MusicContext CurrentMusicContext() const;
 
     void OnSelectLanguage(int nIndex);
     void BringToFront();
@@ -108,10 +121,28 @@ private:
     void AskToExit(const ExitPrompt& prompt);
     bool Ask(const std::string& strMessage);
 
+    // Runs (maindialogruns.cpp).
+    void ConnectRuns();
+    void OnModeCommand(PlayMode mode);
+    // Every run starts and ends through these two, whatever started or ended it.
+    void StartPlayRun(PlayMode mode, const TrainingPlan& plan);
+    void FinishPlayRun(const RunEnd& end);
+    RunCollections GetRunCollections() const;
+    void ShowInput();
+    void ShowRunQuestion();
+    void OnStep(bool bNext);
+    void OnDone();
+    void OnHelp();
+    void OnClockTick(const ClockTick& tick);
+    void SetClockText(const std::string& strText);
+    bool IsModeAvailable(size_t nMode) const;
+    bool TakesRunKey(const QKeyEvent& key) const;
+
     CApplication& m_app;
     CMainWindowSession* m_pSession = nullptr;
     CMusicPlayer* m_pMusic = nullptr;
     CMainLogic m_logic;
+    std::unique_ptr<CRunLogic> m_pRuns; // none without a clock and a message presenter
     Collection m_favorites;
     Collection m_troubles;
     std::unique_ptr<CBitmapBackground> m_pBackground;
@@ -140,6 +171,8 @@ private:
     QAction* m_pBackgroundMusicAction = nullptr;
     QAction* m_pEnlargedAction = nullptr;
     QAction* m_pHelpAction = nullptr;
+    QAction* m_pRuleNoteAction = nullptr;
+    QAction* m_pCompleteListAction = nullptr;
     QAction* m_pAboutAction = nullptr;
     QToolBar* m_pToolBar = nullptr;
 
@@ -159,4 +192,5 @@ private:
     QLabel* m_pStatus = nullptr;
     QPushButton* m_pDone = nullptr;
     CHyperLink* m_pLink = nullptr;
+    QLabel* m_pClock = nullptr; // right end of the menu bar, while a timed run lasts
 };

@@ -51,11 +51,11 @@ std::string CRunLogic::ModeLowerName() const {
 }
 
 void CRunLogic::Show(const std::string& strMessage, const std::string& strCaption,
-                     bool bHelpDetails) {
+                     bool bHelpDetails, unsigned nIcon) {
     MessageRequest request;
     request.strMessage = QString::fromStdString(strMessage);
     request.strCaption = QString::fromStdString(strCaption);
-    request.nStyle = KV_MB_OK;
+    request.nStyle = KV_MB_OK | nIcon;
     request.bHasDetails = bHelpDetails;
     if (bHelpDetails) request.strDetails = KV_HELP_UG_IRRELEVANT;
     m_messages.Present(request);
@@ -124,6 +124,8 @@ void CRunLogic::Begin(PlayMode mode, const TrainingPlan& planIn,
     run.m_startTime = ToTimePoint(m_startTime);
     if (nTimeLimit > 0) run.m_endTime = ToTimePoint(m_endTime);
     m_pTimer = m_clock.StartTimer(1000, [pSelf = this] { pSelf->OnTimer(); });
+    // A run without questions shows none, not what the player had typed before.
+    m_logic.SetInput(MainInput());
     ShowQuestion(0);
 }
 
@@ -204,11 +206,16 @@ bool CRunLogic::ShowRuleNote() {
 
 SubmitOutcome CRunLogic::Submit() {
     const SubmitOutcome outcome = m_logic.OnMainSubmit();
-    if (outcome.bAskToFinish &&
-        m_messages.ShowMessage(QString::fromStdString(Text(IDS_DIALOG_MAIN_PROMPT_SUBMIT)),
-                               QString(), KV_MB_YESNO | KV_MB_ICONQUESTION) == KV_IDYES)
-        EndRun(true);
+    if (outcome.bAskToFinish) OfferToFinish();
     return outcome;
+}
+
+RunEnd CRunLogic::OfferToFinish() {
+    if (!IsStrictMode(m_logic.GetMode())) return {};
+    if (m_messages.ShowMessage(QString::fromStdString(Text(IDS_DIALOG_MAIN_PROMPT_SUBMIT)),
+                               QString(), KV_MB_YESNO | KV_MB_ICONQUESTION) != KV_IDYES)
+        return {};
+    return EndRun(true);
 }
 
 RunEnd CRunLogic::EndRun(bool bReport) {
@@ -223,7 +230,7 @@ RunEnd CRunLogic::EndRun(bool bReport) {
     end.nReportSeconds = GetReportSeconds(m_logic.Run(), m_startTime, now);
     m_pTimer.reset();
     if (bReport && mode == PlayMode::TrainingGame)
-        Show(GetTrainingGameReport(end.saValues, Column()));
+        Show(GetTrainingGameReport(end.saValues, Column()), {}, false, KV_MB_ICONINFORMATION);
     end.bWorldCupReport = bReport && mode == PlayMode::WorldCup;
     m_logic.SetMode(PlayMode::Normal);
     ResetRun();

@@ -72,6 +72,10 @@ public:
     // Submit inside or outside a run; a fully answered strict run asks whether to finish and
     // ends with its report on Yes.
     SubmitOutcome Submit();
+    // The question after a strict run's last answer, asked once the verdict shows: Yes ends
+    // the run with its report. Not ended when the run was over already (time ran out while
+    // the question was open) or the player keeps reviewing.
+    RunEnd OfferToFinish();
     // Done: ends the run with its report.
     RunEnd Done() { return EndRun(true); }
     // Ends the active run, with the report of a training game (or the World Cup's values).
@@ -99,7 +103,7 @@ private:
     int Column() const;
     std::string ModeLowerName() const;
     void Show(const std::string& strMessage, const std::string& strCaption = {},
-              bool bHelpDetails = false);
+              bool bHelpDetails = false, unsigned nIcon = 0);
 
     CMainLogic& m_logic;
     IClock& m_clock;

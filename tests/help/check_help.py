@@ -20,8 +20,9 @@ import urllib.parse
 TOPIC_PAGES = [
     "index.html", "intro.htm", "support.htm", "rel_note.htm",
     "userguide/0_contents.htm", "userguide/2_sysreq.htm", "userguide/3_rules.htm",
-    "userguide/9_cards.htm", "userguide/10_master.htm", "userguide/a2_accelkey.htm",
-    "userguide/8_collections.htm", "userguide/11_music.htm",
+    "userguide/9_cards.htm", "userguide/10_master.htm", "userguide/a1_irrelevant.htm",
+    "userguide/a2_accelkey.htm",
+    "userguide/7_games.htm", "userguide/8_collections.htm", "userguide/11_music.htm",
     "userguide/12_completelist.htm",
     "userguide/12_background.htm",
     "userguide/12_update.htm",

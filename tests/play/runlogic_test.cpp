@@ -197,6 +197,33 @@ TEST(TrainingGame, AnsweringTheLastQuestionOffersToFinish) {
     }
 }
 
+TEST(TrainingGame, TheFinishQuestionAsksOnlyWhileTheGameLasts) {
+    // The question may still be open when time runs out: its Yes must not end a second time.
+    RunBench bench;
+    bench.runs.StartRun(PlayMode::TrainingGame, CollectionPlan(5, false), {kFive, {}});
+    bench.services.messages.Script(KV_IDNO);
+    EXPECT_FALSE(bench.runs.OfferToFinish().bEnded);
+    bench.services.clock.Advance(301'000);
+    ASSERT_EQ(bench.nEnded, 1);
+    const qsizetype nMessages = bench.Messages().size();
+    bench.services.messages.Script(KV_IDYES);
+    EXPECT_FALSE(bench.runs.OfferToFinish().bEnded);
+    EXPECT_EQ(bench.Messages().size(), nMessages);
+}
+
+TEST(StartRun, ARunWithoutQuestionsShowsNone) {
+    RunBench bench;
+    MainInput typed;
+    typed.saValues = {"6", "6", "6", "6"};
+    typed.strAnswer = "6+6+6+6";
+    bench.logic.SetInput(typed);
+    bench.runs.StartRun(PlayMode::TrainingGame, CollectionPlan(5, false), {});
+    EXPECT_TRUE(bench.Messages().front().contains("there are only 0 available"));
+    EXPECT_EQ(bench.logic.Run().m_nQuestionCount, 0);
+    EXPECT_EQ(bench.logic.GetQuestionKey(), "");
+    EXPECT_FALSE(bench.logic.CanSubmit());
+}
+
 TEST(TrainingGame, TheClockCountsDownAndEndsTheGameOnceWhenTimeIsUp) {
     struct Case {
         int nCount;

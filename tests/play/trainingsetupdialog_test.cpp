@@ -193,8 +193,9 @@ private slots:
                  "(Addition, Subtraction, Multiplication and Division)\r\nValue Range: "
                  "1-10\r\nScores: 1/5\r\nTime: 3 min 20 sec");
         QCOMPARE(logic.GetMode(), PlayMode::Normal);
-        CKVMessageBoxDialog report(services.messages.m_requests.back().strMessage, QString(),
-                                   KV_MB_OK, false, QString(), false, false);
+        const MessageRequest& shown = services.messages.m_requests.back();
+        CKVMessageBoxDialog report(shown.strMessage, shown.strCaption, shown.nStyle,
+                                   shown.bHasDetails, shown.strDetails, false, false);
         report.show();
         Picture(report, "training-game-report");
     }
