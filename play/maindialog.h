@@ -23,6 +23,7 @@ class CHyperLink;
 class CMainWindowSession;
 class CMusicPlayer;
 class CRunLogic;
+class CWorldCupFlow;
 struct ClockTick;
 struct RunCollections;
 struct RunEnd;
@@ -136,6 +137,7 @@ private:
     void OnClockTick(const ClockTick& tick);
     void SetClockText(const std::string& strText);
     bool IsModeAvailable(size_t nMode) const;
+    CWorldCupFlow MakeWorldCupFlow();
     bool TakesRunKey(const QKeyEvent& key) const;
 
     CApplication& m_app;

@@ -11,6 +11,7 @@
 #include "play/runlogic.h"
 #include "play/trainingsetupdialog.h"
 #include "play/valuebox.h"
+#include "play/worldcupflow.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -73,8 +74,13 @@ void CMainDialog::ConnectRuns() {
 }
 
 bool CMainDialog::IsModeAvailable(size_t nMode) const {
-    // The World Cup's command stays greyed until its own dialog is wired to it.
-    return m_pRuns && nMode < m_apModes.size() && kModes[nMode] != PlayMode::WorldCup;
+    return m_pRuns && nMode < m_apModes.size();
+}
+
+CWorldCupFlow CMainDialog::MakeWorldCupFlow() {
+    return CWorldCupFlow(
+        m_logic, m_app.GetRegistryStore(), *m_app.GetServices().pMessages,
+        [this](int nMode) { return m_app.EnumInstances(nMode); }, this);
 }
 
 QAction* CMainDialog::GetModeAction(PlayMode mode) const {
@@ -98,6 +104,11 @@ void CMainDialog::OnModeCommand(PlayMode mode) {
     }
     // One run at a time; the other modes' commands are greyed meanwhile.
     if (IsRunMode(m_logic.GetMode())) return;
+    if (mode == PlayMode::WorldCup) {
+        ReadInput();
+        if (MakeWorldCupFlow().Enter()) StartPlayRun(mode, {});
+        return;
+    }
     TrainingPlan plan;
     if (!RunTrainingSetup(mode, m_app.GetRegistryStore(), *m_app.GetServices().pMessages, this,
                           plan))
@@ -125,6 +136,7 @@ void CMainDialog::FinishPlayRun(const RunEnd& end) {
     RefreshControls();
     m_apValues[0]->setFocus();
     if (m_pMusic) m_pMusic->ApplyContextMusic();
+    if (end.bWorldCupReport) MakeWorldCupFlow().Finish(end);
 }
 
 RunCollections CMainDialog::GetRunCollections() const {

@@ -74,8 +74,12 @@ def shown_forms(text):
 
 
 def form_pattern(form):
+    """A blank beside a placeholder may vanish once a Chinese value fills it."""
+    def part_pattern(part):
+        core = re.escape(part.strip(" "))
+        return (" ?" if part.startswith(" ") else "") + core + (" ?" if part.endswith(" ") and part.strip(" ") else "")
     parts = PLACEHOLDER.split(form)
-    return re.compile("(.+?)".join(re.escape(part) for part in parts) + r"\Z", re.S)
+    return re.compile("(.+?)".join(part_pattern(part) for part in parts) + r"\Z", re.S)
 
 
 class QuoteIndex:

@@ -9,6 +9,7 @@
 #include "play/mainwindowsession.h"
 #include "play/trainingsetupdialog.h"
 #include "play/valuebox.h"
+#include "play/worldcupdialog.h"
 #include "tests/support/fakeservices.h"
 #include "tests/support/fakesoundplayer.h"
 #include "tests/support/nextdialog.h"
@@ -191,7 +192,7 @@ private slots:
     }
 
     void aWholeTrainingGameOfFiveQuestions() {
-        QVERIFY(!Window().GetModeAction(PlayMode::WorldCup)->isEnabled());
+        QVERIFY(Window().GetModeAction(PlayMode::WorldCup)->isEnabled());
         QVERIFY(!Window().GetRuleNoteAction()->isEnabled());
         QVERIFY(Start(PlayMode::TrainingGame));
         QCOMPARE(Messages().size(), 1);
@@ -262,6 +263,29 @@ private slots:
         QCOMPARE(Values(), "   ");
         QCOMPARE(pGame->text(), "Training &Game...");
         QVERIFY(!pClock->isVisible());
+        QCOMPARE(m_pServices->clock.RunningTimers(), m_nIdleTimers);
+    }
+
+    // The World Cup through the window: its dialog, 40 questions, and its own report at time-up.
+    void theWorldCupPlaysToTimeUp() {
+        {
+            CNextDialog<CWorldCupDialog> next(
+                [](CWorldCupDialog* pDialog) { Click(*pDialog, "ok"); });
+            Window().GetModeAction(PlayMode::WorldCup)->trigger();
+            m_pWindow->activateWindow();
+            QVERIFY(next.Done() && QTest::qWaitForWindowActive(m_pWindow.get()));
+        }
+        QCOMPARE(Window().windowTitle(), "Tetralyx - World Cup (Standard Level) 1/40");
+        QVERIFY(!Window().GetModeAction(PlayMode::Training)->isEnabled());
+        QCOMPARE(Window().GetModeAction(PlayMode::WorldCup)->text(), "Exit &World Cup\tEsc");
+        Answer("no answer at all");
+        m_pServices->clock.Advance(2'400'000);
+        QCOMPARE(Find<QLabel>("clock")->text(), "00:00:00");
+        m_pServices->clock.Advance(3'000);
+        QVERIFY(Messages().back().startsWith("World Cup Score Report - Standard Level"));
+        QVERIFY(Messages().back().contains("Scores: 0/40"));
+        QCOMPARE(Window().windowTitle(), "Tetralyx");
+        QCOMPARE(Window().GetModeAction(PlayMode::WorldCup)->text(), "&World Cup...");
         QCOMPARE(m_pServices->clock.RunningTimers(), m_nIdleTimers);
     }
 
