@@ -1,6 +1,6 @@
 // The yardstick of the start-up benchmark: the smallest Qt Widgets window with a few
 // controls, measured exactly as the program is.
-#include "bench/startupprobe.h"
+#include "startupprobe.h"
 
 #include <QApplication>
 #include <QLabel>

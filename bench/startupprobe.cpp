@@ -1,5 +1,5 @@
 // The desktop program with the start-up probe installed: the same start as app/main.cpp.
-#include "bench/startupprobe.h"
+#include "startupprobe.h"
 #include "play/desktopstartup.h"
 
 #include <QApplication>
