@@ -63,13 +63,16 @@ def main():
     print(f"{'':20} {'shown after':>12} {'CPU until shown':>16} {'resident idle':>14}")
     for name, (ms, cpu_ms, kb) in medians.items():
         print(f"{name:20} {ms:9.1f} ms {cpu_ms:13.1f} ms {kb / 1024:10.1f} MiB")
-    main_ms, main_cpu, main_kb = medians["main window"]
     base_ms, base_cpu, base_kb = medians["minimal Qt window"]
-    time_ratio, memory_ratio = main_ms / base_ms, main_kb / base_kb
-    print(f"{'ratio':20} {time_ratio:10.2f}x {main_cpu / base_cpu:14.2f}x {memory_ratio:13.2f}x"
-          f"   (target at most {TIME_LIMIT}x and {MEMORY_LIMIT}x)")
-    within = time_ratio <= TIME_LIMIT and memory_ratio <= MEMORY_LIMIT
-    print("within the target" if within else "OVER the target")
+    print(f"ratio to the minimal window (target: shown at most {TIME_LIMIT}x, "
+          f"memory at most {MEMORY_LIMIT}x)")
+    for name in ("main window", "  with music off"):
+        main_ms, main_cpu, main_kb = medians[name]
+        time_ratio, memory_ratio = main_ms / base_ms, main_kb / base_kb
+        verdict = ("within" if time_ratio <= TIME_LIMIT and memory_ratio <= MEMORY_LIMIT
+                   else "OVER")
+        print(f"{name:20} {time_ratio:10.2f}x {main_cpu / base_cpu:14.2f}x "
+              f"{memory_ratio:13.2f}x   {verdict}")
     return 0
 
 
