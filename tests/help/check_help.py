@@ -3,8 +3,7 @@
 
 pages:    every topic page exists in every language folder, is valid UTF-8 and says so, has a
           title, links only to pages and anchors that exist inside the help set, and is written
-          in its folder's script (Simplified Chinese pages hold no Traditional forms and back),
-          and quotes the program (<span class="ui">) in that language's words exactly.
+          in its folder's script (Simplified Chinese pages hold no Traditional forms and back).
 examples: every expression quoted in a page is listed in the examples file, and every listed
           example gets the verdict the pages claim from tetralyx-cli.
 """
@@ -40,9 +39,6 @@ SIMPLIFIED_ONLY = {pair[0] for pair in SCRIPT_PAIRS.split()}
 TRADITIONAL_ONLY = {pair[1] for pair in SCRIPT_PAIRS.split()}
 # The language commands carry the same labels in every interface, each in its own script.
 LANGUAGE_LABELS = ("简体中文", "繁體中文")
-# The language commands of the Tools menu, which the window names itself.
-LANGUAGE_COMMANDS = ("English", "Simplified Chinese (简体中文)", "Traditional Chinese (繁體中文)")
-STRING_TABLE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "core")
 
 # What may appear in a typed answer, full-width forms included; used to spot quoted expressions.
 ANSWER_CHARS = set("0123456789+-*/^() xX\t") | set("０１２３４５６７８９＋﹢－–—‐﹣─╴×＊﹡╳ＸｘΧχХ÷／∕╱＾∧（〔﹙﹛﹝｛〈）〕﹚﹜﹞｝〉\u3000")
@@ -61,7 +57,6 @@ class PageParser(html.parser.HTMLParser):
         self.tags = set()
         self.codes = []       # text of <code> elements
         self.pre_lines = []   # lines of <pre> elements
-        self.ui_quotes = []   # text of <span class="ui"> elements
         self._stack = []
         self._buffer = []
 
@@ -83,20 +78,12 @@ class PageParser(html.parser.HTMLParser):
         for name in ("name", "id"):
             if attrs.get(name):
                 self.anchors.add(attrs[name])
-        if tag in ("title", "code", "pre") or (tag == "span" and attrs.get("class") == "ui"):
+        if tag in ("title", "code", "pre"):
             self._stack.append(tag)
-            self._buffer.append("")
-        elif tag == "span":
-            self._stack.append("other span")
             self._buffer.append("")
 
     def handle_endtag(self, tag):
-        if tag == "span" and self._stack and self._stack[-1] == "other span":
-            self._stack.pop()
-            text = self._buffer.pop()
-            if self._buffer:
-                self._buffer[-1] += text
-        elif tag in ("title", "code", "pre", "span") and self._stack and self._stack[-1] == tag:
+        if tag in ("title", "code", "pre") and self._stack and self._stack[-1] == tag:
             self._stack.pop()
             text = self._buffer.pop()
             if self._buffer:
@@ -105,8 +92,6 @@ class PageParser(html.parser.HTMLParser):
                 self.title = text.strip()
             elif tag == "code":
                 self.codes.append(text)
-            elif tag == "span":
-                self.ui_quotes.append(text)
             else:
                 self.pre_lines.extend(text.split("\n"))
 
@@ -129,51 +114,9 @@ def parse_page(path):
     return parser, []
 
 
-def read_string_table(folder):
-    """Per language column (0 English, 1 Simplified, 2 Traditional), the patterns a quote of
-    the program may match: each text as shown (accelerator marks and anything after a tab
-    dropped, each line of a multi-line text on its own) with its placeholders filled."""
-    string = r'"(?:[^"\\]|\\.)*"'
-    row = re.compile(rf'\{{\s*\d+,\s*\d+,\s*"IDS_\w+",\s*{string},'
-                     rf'\s*((?:{string}\s*)+),\s*((?:{string}\s*)+),\s*((?:{string}\s*)+)\}}')
-    escapes = {"n": "\n", "r": "\r", "t": "\t", '"': '"', "\\": "\\"}
-    patterns = ([], [], [])
-    for name in sorted(os.listdir(folder)):
-        if not (name.startswith("stringtable_rows_") and name.endswith(".inc")):
-            continue
-        with open(os.path.join(folder, name), encoding="utf-8") as stream:
-            for found in row.finditer(stream.read()):
-                for column in range(3):
-                    pieces = re.findall(r'"((?:[^"\\]|\\.)*)"', found.group(column + 1))
-                    text = re.sub(r"\\(.)", lambda m: escapes.get(m.group(1), m.group(1)),
-                                  "".join(pieces))
-                    for line in [text] + text.split("\r\n"):
-                        line = re.sub(r"\(&.\)", "", line.split("\t")[0]).replace("&", "")
-                        if not line.strip():
-                            continue
-                        # A placeholder may be filled, or left out with the blank beside it.
-                        parts = re.split(r"\s*(?:%\d|#\d|%s|%d)\s*", line)
-                        if len("".join(parts).strip()) < 2:
-                            continue  # nothing but placeholders: it would match anything
-                        patterns[column].append(
-                            re.compile(r"\s*.*?\s*".join(re.escape(p) for p in parts)))
-    return patterns
-
-
-def check_quotes(where, quotes, patterns):
-    problems = []
-    for quote in quotes:
-        if quote in LANGUAGE_COMMANDS:
-            continue
-        if not any(pattern.fullmatch(quote) for pattern in patterns):
-            problems.append(f"{where}: quotes {quote!r}, which the program does not show")
-    return problems
-
-
 def check_pages(help_dir):
     problems = []
     parsed = {}
-    table = read_string_table(STRING_TABLE)
     for folder, lang in LANGUAGES.items():
         for page in TOPIC_PAGES:
             path = os.path.join(help_dir, folder, page)
@@ -192,7 +135,6 @@ def check_pages(help_dir):
                 problems.append(f"{where}: lang is {parser.lang!r}, expected {lang!r}")
             if not parser.title:
                 problems.append(f"{where}: no title")
-            problems += check_quotes(where, parser.ui_quotes, table[list(LANGUAGES).index(folder)])
             for tag in ("script", "iframe", "object", "embed", "link"):
                 if tag in parser.tags:
                     problems.append(f"{where}: uses <{tag}>, which the help viewer does not support")
