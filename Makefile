@@ -34,6 +34,7 @@ test-asan: deps
 
 bench: build
 	./build/release/bench/tetralyx-bench
+	bench/startup_bench.py build/release
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

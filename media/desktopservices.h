@@ -9,14 +9,20 @@
 #include "media/desktopchoosers.h"
 #include "media/desktophelpviewer.h"
 #include "media/kvmessagepresenter.h"
-#include "media/sdlsoundplayer.h"
+#include "media/lazysoundplayer.h"
+
+#include <QCoreApplication>
 
 #include <memory>
 
 class CDesktopServices {
 public:
-    // Without an audio device the sound player is a silent one.
-    CDesktopServices() : m_help(&m_desktop), m_pSound(CSdlSoundPlayer::Open()) {}
+    // The sound module sits beside the program; without it or an audio device the program is
+    // silent.
+    CDesktopServices()
+        : m_help(&m_desktop),
+          m_pSound(CLazySoundPlayer::FromModule(QCoreApplication::applicationDirPath() +
+                                                QStringLiteral("/tetralyx-sdlsound.so"))) {}
     CDesktopServices(const CDesktopServices&) = delete;
     CDesktopServices& operator=(const CDesktopServices&) = delete;
 

@@ -1,5 +1,7 @@
 #include "play/commandicons.h"
 
+#include "play/paintedicon.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -91,12 +93,11 @@ QPixmap DrawIcon(CommandIcon icon, bool bExit, int nSize, bool bDisabled) {
 } // namespace
 
 QIcon GetCommandIcon(CommandIcon icon, bool bExit) {
-    QIcon result;
-    for (int nSize : {16, 24, 32, 48}) {
-        result.addPixmap(DrawIcon(icon, bExit, nSize, false), QIcon::Normal);
-        result.addPixmap(DrawIcon(icon, bExit, nSize, true), QIcon::Disabled);
-    }
-    return result;
+    return CPaintedIconEngine::MakeIcon(
+        [icon, bExit](int nSize, bool bDisabled) {
+            return DrawIcon(icon, bExit, nSize, bDisabled);
+        },
+        {16, 24, 32, 48});
 }
 
 QPixmap GetVerdictPixmap(bool bCorrect, int nSize) {

@@ -43,6 +43,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -108,7 +109,6 @@ CMainDialog::CMainDialog(CApplication& app, CMusicPlayer* pMusic, QWidget* pPare
         move(available.center() - QPoint(width() / 2, height() / 2));
     }
     m_apValues[0]->setFocus();
-    if (m_pMusic) m_pMusic->ApplyContextMusic();
 }
 
 // The session goes first: it must not hear the title change of a window being destroyed.
@@ -701,6 +701,12 @@ void CMainDialog::paintEvent(QPaintEvent* pEvent) {
     QMainWindow::paintEvent(pEvent);
     QPainter painter(this);
     m_pBackgroundPainter->Paint(painter, *m_pBackground, size());
+    // The synthesizer loads its sound font when the music starts: after the first paint,
+    // so that the window does not wait for it.
+    if (m_pMusic && !m_bMusicStarted) {
+        m_bMusicStarted = true;
+        QTimer::singleShot(0, this, [this] { m_pMusic->ApplyContextMusic(); });
+    }
 }
 
 void CMainDialog::dragEnterEvent(QDragEnterEvent* pEvent) {

@@ -155,6 +155,7 @@ private:
     bool m_bRefreshing = false;
     bool m_bEnlarged = false;
     bool m_bClosing = false;
+    bool m_bMusicStarted = false;
 
     std::vector<Labelled> m_labelled;
     std::array<QAction*, 3> m_apLanguages{};

@@ -1,5 +1,7 @@
 #include "play/programicon.h"
 
+#include "play/paintedicon.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -78,13 +80,9 @@ QPixmap DrawCard(int nSize) {
 } // namespace
 
 QIcon GetProgramIcon() {
-    static const QIcon icon = [] {
-        QIcon result;
-        for (const int nSize : {16, 24})
-            result.addPixmap(DrawSmallCard(nSize));
-        for (const int nSize : {32, 48, 64, 128, 256})
-            result.addPixmap(DrawCard(nSize));
-        return result;
-    }();
+    // Never shown greyed; the small sizes have a drawing of their own.
+    static const QIcon icon = CPaintedIconEngine::MakeIcon(
+        [](int nSize, bool) { return nSize < 32 ? DrawSmallCard(nSize) : DrawCard(nSize); },
+        {16, 24, 32, 48, 64, 128, 256});
     return icon;
 }

@@ -27,6 +27,8 @@ TOPIC_PAGES = [
     "userguide/12_background.htm",
     "userguide/12_update.htm",
     "userguide/7_games.htm",
+    "userguide/1_introduction.htm", "userguide/4_pis.htm", "userguide/5_dl.htm",
+    "userguide/6_checksolutions.htm", "userguide/a1_irrelevant.htm",
 ]
 LANGUAGES = {"english": "en", "gb2312": "zh-Hans", "big5": "zh-Hant"}
 

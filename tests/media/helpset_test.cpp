@@ -34,7 +34,8 @@ private slots:
         const HelpContext context{QStringLiteral(TETRALYX_DATA_FOLDER), services};
         SetLanguageId(static_cast<std::uint32_t>(nLanguage));
         const bool bChinese = nLanguage != 1033;
-        const std::vector<unsigned> naShipped = {0, 1, 6, 7, 10, 12, 13, 17, 18, 19, 20, 22, 23};
+        const std::vector<unsigned> naShipped = {0,  1,  6,  7,  10, 11, 12, 13, 14,
+                                                 15, 16, 17, 18, 19, 20, 22, 23};
         for (const unsigned nTopic : GetHelpTopicNumbers()) {
             const HelpRequest request = ResolveHelpTopic(nTopic, nLanguage, context.strAppFolder);
             const bool bShipped =

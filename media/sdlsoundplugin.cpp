@@ -1,0 +1,9 @@
+// The module the desktop program loads for its sound (media/lazysoundplayer.h).
+#include "media/lazysoundplayer.h"
+#include "media/sdlsoundplayer.h"
+
+#include <QtGlobal>
+
+extern "C" Q_DECL_EXPORT ISoundPlayer* TetralyxOpenSdlSoundPlayer() {
+    return CSdlSoundPlayer::Open().release();
+}
