@@ -2,9 +2,9 @@
 
 #include "core/localizedtext.h"
 #include "core/stringids.h"
+#include "play/rulechoicebox.h"
 #include "play/worldcuplogic.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -26,20 +26,11 @@ CRankingDialog::CRankingDialog(RankKind kind, bool bStandard, bool bJQK,
 }
 
 void CRankingDialog::Build() {
-    auto* pRules = new QGroupBox(LocalizedText(IDS_DIALOG_CL_SELECT_THE_RULES), this);
-    m_pStandard = new QRadioButton(LocalizedText(IDS_MENU_GAME_STANDARD_RULE_S), pRules);
-    m_pStandard->setObjectName(QStringLiteral("standard"));
-    m_pAdvanced = new QRadioButton(LocalizedText(IDS_MENU_GAME_ADVANCED_RULE_A), pRules);
-    m_pAdvanced->setObjectName(QStringLiteral("advanced"));
-    m_pJQK = new QCheckBox(LocalizedText(IDS_MENU_GAME_ENABLE_JQK_J), pRules);
-    m_pJQK->setObjectName(QStringLiteral("jqk"));
-    auto* pGroup = new QButtonGroup(this);
-    pGroup->addButton(m_pStandard);
-    pGroup->addButton(m_pAdvanced);
-    auto* pRulesLayout = new QVBoxLayout(pRules);
-    pRulesLayout->addWidget(m_pStandard);
-    pRulesLayout->addWidget(m_pAdvanced);
-    pRulesLayout->addWidget(m_pJQK);
+    const RuleChoiceBox rules = BuildRuleChoiceBox(this);
+    QGroupBox* pRules = rules.pGroup;
+    m_pStandard = rules.pStandard;
+    m_pAdvanced = rules.pAdvanced;
+    m_pJQK = rules.pJQK;
 
     auto* pGrid = new QGridLayout;
     pGrid->setHorizontalSpacing(24);

@@ -5,8 +5,8 @@
 #include "core/stringids.h"
 #include "play/commandicons.h"
 #include "play/rankingdialog.h"
+#include "play/rulechoicebox.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QFont>
 #include <QGroupBox>
@@ -31,25 +31,17 @@ CWorldCupDialog::CWorldCupDialog(const WorldCupChoice& initial, const CRegistryS
 }
 
 void CWorldCupDialog::Build() {
-    auto* pRules = new QGroupBox(LocalizedText(IDS_DIALOG_CL_SELECT_THE_RULES), this);
-    m_pStandard = new QRadioButton(LocalizedText(IDS_MENU_GAME_STANDARD_RULE_S), pRules);
-    m_pStandard->setObjectName(QStringLiteral("standard"));
-    m_pAdvanced = new QRadioButton(LocalizedText(IDS_MENU_GAME_ADVANCED_RULE_A), pRules);
-    m_pAdvanced->setObjectName(QStringLiteral("advanced"));
-    m_pJQK = new QCheckBox(LocalizedText(IDS_MENU_GAME_ENABLE_JQK_J), pRules);
-    m_pJQK->setObjectName(QStringLiteral("jqk"));
-    auto* pGroup = new QButtonGroup(this);
-    pGroup->addButton(m_pStandard);
-    pGroup->addButton(m_pAdvanced);
+    const RuleChoiceBox rules = BuildRuleChoiceBox(this);
+    QGroupBox* pRules = rules.pGroup;
+    m_pStandard = rules.pStandard;
+    m_pAdvanced = rules.pAdvanced;
+    m_pJQK = rules.pJQK;
     m_pLevel = new QLabel(pRules);
     m_pLevel->setObjectName(QStringLiteral("level"));
     QFont boldFont = m_pLevel->font();
     boldFont.setBold(true);
     m_pLevel->setFont(boldFont);
-    auto* pRulesLayout = new QVBoxLayout(pRules);
-    pRulesLayout->addWidget(m_pStandard);
-    pRulesLayout->addWidget(m_pAdvanced);
-    pRulesLayout->addWidget(m_pJQK);
+    QVBoxLayout* pRulesLayout = rules.pLayout;
     pRulesLayout->addSpacing(6);
     pRulesLayout->addWidget(m_pLevel);
 
