@@ -167,6 +167,37 @@ QMap<QString, QVariant> ReadAllValues(QSettings& settings) {
     return values;
 }
 
+// Scratch copies live beside the store, so a full disk or a read-only folder shows there
+// already; false when the copy cannot be made whole.
+bool WriteScratch(QTemporaryFile& scratch, const QByteArray& baContent) {
+    return scratch.open() && scratch.write(baContent) == baContent.size() && scratch.flush();
+}
+
+// The store text with strKey set, as the INI writer formats it; empty on failure.
+QByteArray ComposeStoreFile(const QString& strFile, const QByteArray& baCurrent,
+                            const QString& strKey, const QString& strTagged) {
+    QTemporaryFile scratch(strFile + QStringLiteral(".XXXXXX"));
+    if (!WriteScratch(scratch, baCurrent)) return QByteArray();
+    scratch.close();
+    {
+        QSettings settings(scratch.fileName(), QSettings::IniFormat);
+        settings.setValue(strKey, strTagged);
+        settings.sync();
+        if (settings.status() != QSettings::NoError) return QByteArray();
+    }
+    QFile written(scratch.fileName());
+    return written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
+}
+
+// Every value of a store text, read under a fresh name so that no cached file answers.
+QMap<QString, QVariant> ReadStoreText(const QString& strFile, const QByteArray& baText) {
+    QTemporaryFile scratch(strFile + QStringLiteral(".XXXXXX"));
+    if (!WriteScratch(scratch, baText)) return {{QString(), QVariant()}};
+    scratch.close();
+    QSettings settings(scratch.fileName(), QSettings::IniFormat);
+    return ReadAllValues(settings);
+}
+
 // Keeps whole characters: a surrogate pair is never cut in half.
 QString FirstCharacters(const QString& strText, int nCount) {
     qsizetype nPos = 0;
@@ -250,18 +281,18 @@ bool CRegistryStore::WriteValue(const QString& strFile, const QString& strKey,
         const QString strCopy = GetDamagedCopyPath(strFile);
         QFile::remove(strCopy);
         if (!QFile::copy(strFile, strCopy)) return false;
-        QSaveFile cleaned(strFile);
-        if (!cleaned.open(QIODevice::WriteOnly) ||
-            cleaned.write(snapshot.baUnderstood) != snapshot.baUnderstood.size() ||
-            !cleaned.commit())
-            return false;
     }
+    QMap<QString, QVariant> expected = snapshot.values;
+    expected.insert(strKey, strTagged);
+    const QByteArray baCurrent = snapshot.baUnderstood;
     m_snapshot = Snapshot();
     QDir().mkpath(QFileInfo(strFile).absolutePath());
-    QSettings settings(strFile, QSettings::IniFormat);
-    settings.setValue(strKey, strTagged);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    const QByteArray baNew = ComposeStoreFile(strFile, baCurrent, strKey, strTagged);
+    // The INI writer does not notice a write cut short (a full disk) and would replace the
+    // store by the cut file; the new text must read back whole before it replaces the old.
+    if (baNew.isEmpty() || ReadStoreText(strFile, baNew) != expected) return false;
+    QSaveFile file(strFile);
+    return file.open(QIODevice::WriteOnly) && file.write(baNew) == baNew.size() && file.commit();
 }
 
 QVariant CRegistryStore::ReadTagged(const QString& strSubKey, const QString& strName) const {
