@@ -2,12 +2,17 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 
+// In memory where the system offers it: every save syncs its file, which on a disk would
+// cost more than the parsing under test.
 inline QString FuzzFilePath(const QString& strName) {
-    static QTemporaryDir folder;
+    static QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists()
+                                    ? QStringLiteral("/dev/shm/tetralyx-fuzz-XXXXXX")
+                                    : QDir::tempPath() + QStringLiteral("/tetralyx-fuzz-XXXXXX"));
     return folder.filePath(strName);
 }
 
