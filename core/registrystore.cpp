@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStringDecoder>
@@ -19,6 +20,7 @@ const QString kKeyEdges = QStringLiteral(" \t\r\n\\");
 const QString kBlanks = QStringLiteral(" \t\r\n");
 const QString kNumberTag = QStringLiteral("dword:");
 const QString kTextTag = QStringLiteral("sz:");
+constexpr int kLockWaitMs = 5000;
 
 QString TrimSet(const QString& strText, const QString& strSet) {
     qsizetype nStart = 0;
@@ -274,6 +276,12 @@ QVariant CRegistryStore::ReadValue(const QString& strFile, const QString& strKey
 bool CRegistryStore::WriteValue(const QString& strFile, const QString& strKey,
                                 const QString& strTagged) {
     std::lock_guard<std::mutex> lock(m_mutex);
+    QDir().mkpath(QFileInfo(strFile).absolutePath());
+    // Another process may rewrite the store at the same moment; the lock file the INI writer
+    // uses keeps the two read-modify-write passes apart. A holder killed leaves a stale lock,
+    // which the next writer takes over.
+    QLockFile fileLock(strFile + QStringLiteral(".lock"));
+    if (!fileLock.tryLock(kLockWaitMs)) return false;
     const Snapshot& snapshot = Refresh(strFile);
     if (snapshot.bDamaged) {
         // Nothing the player wrote goes without a copy: keep the damaged file once, then
@@ -286,7 +294,6 @@ bool CRegistryStore::WriteValue(const QString& strFile, const QString& strKey,
     expected.insert(strKey, strTagged);
     const QByteArray baCurrent = snapshot.baUnderstood;
     m_snapshot = Snapshot();
-    QDir().mkpath(QFileInfo(strFile).absolutePath());
     const QByteArray baNew = ComposeStoreFile(strFile, baCurrent, strKey, strTagged);
     // The INI writer does not notice a write cut short (a full disk) and would replace the
     // store by the cut file; the new text must read back whole before it replaces the old.
