@@ -21,6 +21,7 @@ const QString kBlanks = QStringLiteral(" \t\r\n");
 const QString kNumberTag = QStringLiteral("dword:");
 const QString kTextTag = QStringLiteral("sz:");
 constexpr int kLockWaitMs = 5000;
+constexpr int kStaleLockMs = 1000;
 
 QString TrimSet(const QString& strText, const QString& strSet) {
     qsizetype nStart = 0;
@@ -278,9 +279,11 @@ bool CRegistryStore::WriteValue(const QString& strFile, const QString& strKey,
     std::lock_guard<std::mutex> lock(m_mutex);
     QDir().mkpath(QFileInfo(strFile).absolutePath());
     // Another process may rewrite the store at the same moment; the lock file the INI writer
-    // uses keeps the two read-modify-write passes apart. A holder killed leaves a stale lock,
-    // which the next writer takes over.
+    // uses keeps the two read-modify-write passes apart. A writer killed while creating the
+    // lock can leave it empty, naming no process: a write takes milliseconds, so such a lock
+    // is taken over after a second rather than the usual half minute.
     QLockFile fileLock(strFile + QStringLiteral(".lock"));
+    fileLock.setStaleLockTime(kStaleLockMs);
     if (!fileLock.tryLock(kLockWaitMs)) return false;
     const Snapshot& snapshot = Refresh(strFile);
     if (snapshot.bDamaged) {

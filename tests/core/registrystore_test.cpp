@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
+#include <QFile>
 #include <QSettings>
 
 #include <climits>
@@ -173,6 +175,34 @@ TEST_F(RegistryStoreTest, AStoreThatCannotBeWrittenReportsFailure) {
     EXPECT_FALSE(m_store.WriteNumber("Game", "JQK", 1));
     EXPECT_FALSE(m_store.WriteText("Rank", "Last Name", "Ann"));
     EXPECT_EQ(m_store.ReadNumber("Game", "JQK", 0), 0);
+}
+
+// A writer killed while taking the store's lock leaves a lock file that names no process, or
+// one that is gone; the next write takes it over instead of failing or waiting half a minute.
+TEST_F(RegistryStoreTest, ALockLeftByAKilledWriterIsTakenOver) {
+    const QString strLock = m_strStore + ".lock";
+    const struct {
+        const char* szWhat;
+        QByteArray baLock;
+    } cases[] = {
+        {"an empty lock", QByteArray()},
+        {"a lock of a process that is gone", "999999999\ntetralyx\nnohost\n"},
+        {"a lock of garbage", "\xff\xfe\x01"},
+    };
+    int nValue = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.szWhat);
+        ASSERT_TRUE(CTestFolders::WriteFile(strLock, c.baLock));
+        // Two seconds old: older than any real write takes, far younger than half a minute.
+        QFile lock(strLock);
+        ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-2),
+                                     QFileDevice::FileModificationTime));
+        lock.close();
+        EXPECT_TRUE(m_store.WriteNumber("Game", "Count", ++nValue));
+        EXPECT_EQ(m_store.ReadNumber("Game", "Count", 0), nValue);
+        EXPECT_FALSE(QFile::exists(strLock));
+    }
 }
 
 // Random bytes in the store, small and far larger than any real one: what the store
