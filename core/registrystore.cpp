@@ -22,6 +22,7 @@ const QString kNumberTag = QStringLiteral("dword:");
 const QString kTextTag = QStringLiteral("sz:");
 constexpr int kLockWaitMs = 5000;
 constexpr int kStaleLockMs = 1000;
+const QString kScratchInfix = QStringLiteral(".scratch-");
 
 QString TrimSet(const QString& strText, const QString& strSet) {
     qsizetype nStart = 0;
@@ -179,7 +180,7 @@ bool WriteScratch(QTemporaryFile& scratch, const QByteArray& baContent) {
 // The store text with strKey set, as the INI writer formats it; empty on failure.
 QByteArray ComposeStoreFile(const QString& strFile, const QByteArray& baCurrent,
                             const QString& strKey, const QString& strTagged) {
-    QTemporaryFile scratch(strFile + QStringLiteral(".XXXXXX"));
+    QTemporaryFile scratch(strFile + kScratchInfix + QStringLiteral("XXXXXX"));
     if (!WriteScratch(scratch, baCurrent)) return QByteArray();
     scratch.close();
     {
@@ -194,11 +195,22 @@ QByteArray ComposeStoreFile(const QString& strFile, const QByteArray& baCurrent,
 
 // Every value of a store text, read under a fresh name so that no cached file answers.
 QMap<QString, QVariant> ReadStoreText(const QString& strFile, const QByteArray& baText) {
-    QTemporaryFile scratch(strFile + QStringLiteral(".XXXXXX"));
+    QTemporaryFile scratch(strFile + kScratchInfix + QStringLiteral("XXXXXX"));
     if (!WriteScratch(scratch, baText)) return {{QString(), QVariant()}};
     scratch.close();
     QSettings settings(scratch.fileName(), QSettings::IniFormat);
     return ReadAllValues(settings);
+}
+
+// What a writer killed in the middle left of its scratch files. Only a writer holding the
+// store's lock makes them, so under the lock none of them is in use.
+void RemoveLeftScratchFiles(const QString& strFile) {
+    const QFileInfo info(strFile);
+    const QString strPattern = info.fileName() + kScratchInfix + QStringLiteral("??????");
+    QDir folder(info.absolutePath());
+    for (const QString& strName : folder.entryList(
+             {strPattern, strPattern + QStringLiteral(".lock")}, QDir::Files | QDir::Hidden))
+        folder.remove(strName);
 }
 
 // Keeps whole characters: a surrogate pair is never cut in half.
@@ -285,6 +297,7 @@ bool CRegistryStore::WriteValue(const QString& strFile, const QString& strKey,
     QLockFile fileLock(strFile + QStringLiteral(".lock"));
     fileLock.setStaleLockTime(kStaleLockMs);
     if (!fileLock.tryLock(kLockWaitMs)) return false;
+    RemoveLeftScratchFiles(strFile);
     const Snapshot& snapshot = Refresh(strFile);
     if (snapshot.bDamaged) {
         // Nothing the player wrote goes without a copy: keep the damaged file once, then

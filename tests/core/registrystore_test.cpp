@@ -205,6 +205,26 @@ TEST_F(RegistryStoreTest, ALockLeftByAKilledWriterIsTakenOver) {
     }
 }
 
+// A writer killed in the middle leaves its scratch files; the next write clears them and
+// nothing else beside the store.
+TEST_F(RegistryStoreTest, AWriteClearsTheScratchFilesOfAKilledWriter) {
+    const char* const szaLeft[] = {"registry.ini.scratch-a1B2c3",
+                                   "registry.ini.scratch-a1B2c3.lock"};
+    const char* const szaKept[] = {"registry.ini.bad", "registry.ini.backup",
+                                   "registry.ini.scratch-1", "other.ini.scratch-a1B2c3"};
+    const QDir folder(m_folders.Home());
+    for (const char* szName : szaLeft)
+        ASSERT_TRUE(CTestFolders::WriteFile(folder.filePath(szName), "left"));
+    for (const char* szName : szaKept)
+        ASSERT_TRUE(CTestFolders::WriteFile(folder.filePath(szName), "kept"));
+    EXPECT_TRUE(m_store.WriteNumber("Game", "Count", 1));
+    QStringList saExpected = {"registry.ini"};
+    for (const char* szName : szaKept)
+        saExpected.append(szName);
+    saExpected.sort();
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden, QDir::Name), saExpected);
+}
+
 // Random bytes in the store, small and far larger than any real one: what the store
 // understands survives, the rest goes on the next write, the damaged file is kept once.
 TEST_F(RegistryStoreTest, GarbageIsDroppedOnTheNextWriteAndKeptOnceAside) {
