@@ -1,7 +1,7 @@
 # The commands of the README. Each one installs what is missing first.
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-release test-asan bench format clean
+.PHONY: all deps build run test test-release test-asan bench fuzz format clean
 
 all: build
 
@@ -35,6 +35,10 @@ test-asan: deps
 bench: build
 	./build/release/bench/tetralyx-bench
 	bench/startup_bench.py build/release
+
+# Each fuzz target for FUZZ_SECONDS (default 600) in turn; scripts/run-fuzz says more.
+fuzz: deps
+	scripts/run-fuzz
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -51,4 +51,17 @@ void BM_LaterReadOfADamagedStore(benchmark::State& state) {
 }
 BENCHMARK(BM_LaterReadOfADamagedStore)->Arg(50)->Unit(benchmark::kMicrosecond);
 
+// One value written into a store holding as many others as a long-used one does; the write
+// goes through scratch copies and syncs the file, so the disk shows here.
+void BM_WriteIntoAStoreOf(benchmark::State& state) {
+    QTemporaryDir folder;
+    CRegistryStore store(folder.filePath("registry.ini"), kBaseKey);
+    for (int n = 0; n < state.range(0); ++n)
+        store.WriteText("Rank", QString::number(n), QStringLiteral("player %1").arg(n));
+    int nValue = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.WriteNumber("Game", "Count", ++nValue));
+}
+BENCHMARK(BM_WriteIntoAStoreOf)->Arg(100)->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -200,7 +200,8 @@ bool CConfigFile::Save(const QString& strPath, IMessagePresenter* pMessages) {
     for (const std::string& strStored : m_saLines) {
         const std::string strLine = Trimmed(strStored);
         const size_t nAssign = strLine.find(kAssign);
-        if (strLine.find(kCrLf) == std::string::npos) {
+        const size_t nBreak = strLine.find(kCrLf);
+        if (nBreak == std::string::npos) {
             // A one-line value that ends like a block opener would swallow the following
             // entries on the next load; a block brings it back exactly.
             if (nAssign != std::string::npos && strLine.size() > kBlockTag.size() &&
@@ -208,7 +209,8 @@ bool CConfigFile::Save(const QString& strPath, IMessagePresenter* pMessages) {
                 AppendBlock(baOut, strLine.substr(0, nAssign), strLine.substr(nAssign + 3));
             else
                 baOut.append(strLine).append(kCrLf);
-        } else if (nAssign != std::string::npos) {
+        } else if (nAssign < nBreak) {
+            // Only the first line can name the entry: a " = " further down is in the value.
             AppendBlock(baOut, strLine.substr(0, nAssign), strLine.substr(nAssign + 3));
         } else if (strLine.starts_with(kBlankNameBlock)) {
             // A block read under a blank name: written under the one-blank name it can have,

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStringDecoder>
@@ -19,6 +20,9 @@ const QString kKeyEdges = QStringLiteral(" \t\r\n\\");
 const QString kBlanks = QStringLiteral(" \t\r\n");
 const QString kNumberTag = QStringLiteral("dword:");
 const QString kTextTag = QStringLiteral("sz:");
+constexpr int kLockWaitMs = 5000;
+constexpr int kStaleLockMs = 1000;
+const QString kScratchInfix = QStringLiteral(".scratch-");
 
 QString TrimSet(const QString& strText, const QString& strSet) {
     qsizetype nStart = 0;
@@ -167,6 +171,48 @@ QMap<QString, QVariant> ReadAllValues(QSettings& settings) {
     return values;
 }
 
+// Scratch copies live beside the store, so a full disk or a read-only folder shows there
+// already; false when the copy cannot be made whole.
+bool WriteScratch(QTemporaryFile& scratch, const QByteArray& baContent) {
+    return scratch.open() && scratch.write(baContent) == baContent.size() && scratch.flush();
+}
+
+// The store text with strKey set, as the INI writer formats it; empty on failure.
+QByteArray ComposeStoreFile(const QString& strFile, const QByteArray& baCurrent,
+                            const QString& strKey, const QString& strTagged) {
+    QTemporaryFile scratch(strFile + kScratchInfix + QStringLiteral("XXXXXX"));
+    if (!WriteScratch(scratch, baCurrent)) return QByteArray();
+    scratch.close();
+    {
+        QSettings settings(scratch.fileName(), QSettings::IniFormat);
+        settings.setValue(strKey, strTagged);
+        settings.sync();
+        if (settings.status() != QSettings::NoError) return QByteArray();
+    }
+    QFile written(scratch.fileName());
+    return written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
+}
+
+// Every value of a store text, read under a fresh name so that no cached file answers.
+QMap<QString, QVariant> ReadStoreText(const QString& strFile, const QByteArray& baText) {
+    QTemporaryFile scratch(strFile + kScratchInfix + QStringLiteral("XXXXXX"));
+    if (!WriteScratch(scratch, baText)) return {{QString(), QVariant()}};
+    scratch.close();
+    QSettings settings(scratch.fileName(), QSettings::IniFormat);
+    return ReadAllValues(settings);
+}
+
+// What a writer killed in the middle left of its scratch files. Only a writer holding the
+// store's lock makes them, so under the lock none of them is in use.
+void RemoveLeftScratchFiles(const QString& strFile) {
+    const QFileInfo info(strFile);
+    const QString strPattern = info.fileName() + kScratchInfix + QStringLiteral("??????");
+    QDir folder(info.absolutePath());
+    for (const QString& strName : folder.entryList(
+             {strPattern, strPattern + QStringLiteral(".lock")}, QDir::Files | QDir::Hidden))
+        folder.remove(strName);
+}
+
 // Keeps whole characters: a surrogate pair is never cut in half.
 QString FirstCharacters(const QString& strText, int nCount) {
     qsizetype nPos = 0;
@@ -243,6 +289,15 @@ QVariant CRegistryStore::ReadValue(const QString& strFile, const QString& strKey
 bool CRegistryStore::WriteValue(const QString& strFile, const QString& strKey,
                                 const QString& strTagged) {
     std::lock_guard<std::mutex> lock(m_mutex);
+    QDir().mkpath(QFileInfo(strFile).absolutePath());
+    // Another process may rewrite the store at the same moment; the lock file the INI writer
+    // uses keeps the two read-modify-write passes apart. A writer killed while creating the
+    // lock can leave it empty, naming no process: a write takes milliseconds, so such a lock
+    // is taken over after a second rather than the usual half minute.
+    QLockFile fileLock(strFile + QStringLiteral(".lock"));
+    fileLock.setStaleLockTime(kStaleLockMs);
+    if (!fileLock.tryLock(kLockWaitMs)) return false;
+    RemoveLeftScratchFiles(strFile);
     const Snapshot& snapshot = Refresh(strFile);
     if (snapshot.bDamaged) {
         // Nothing the player wrote goes without a copy: keep the damaged file once, then
@@ -250,18 +305,17 @@ bool CRegistryStore::WriteValue(const QString& strFile, const QString& strKey,
         const QString strCopy = GetDamagedCopyPath(strFile);
         QFile::remove(strCopy);
         if (!QFile::copy(strFile, strCopy)) return false;
-        QSaveFile cleaned(strFile);
-        if (!cleaned.open(QIODevice::WriteOnly) ||
-            cleaned.write(snapshot.baUnderstood) != snapshot.baUnderstood.size() ||
-            !cleaned.commit())
-            return false;
     }
+    QMap<QString, QVariant> expected = snapshot.values;
+    expected.insert(strKey, strTagged);
+    const QByteArray baCurrent = snapshot.baUnderstood;
     m_snapshot = Snapshot();
-    QDir().mkpath(QFileInfo(strFile).absolutePath());
-    QSettings settings(strFile, QSettings::IniFormat);
-    settings.setValue(strKey, strTagged);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    const QByteArray baNew = ComposeStoreFile(strFile, baCurrent, strKey, strTagged);
+    // The INI writer does not notice a write cut short (a full disk) and would replace the
+    // store by the cut file; the new text must read back whole before it replaces the old.
+    if (baNew.isEmpty() || ReadStoreText(strFile, baNew) != expected) return false;
+    QSaveFile file(strFile);
+    return file.open(QIODevice::WriteOnly) && file.write(baNew) == baNew.size() && file.commit();
 }
 
 QVariant CRegistryStore::ReadTagged(const QString& strSubKey, const QString& strName) const {

@@ -161,11 +161,14 @@ QString CUpdateRules::SafeFileName(const QString& strAddress) {
     QString strClean;
     for (const QChar ch : strName)
         if (ch.unicode() >= 0x20 && ch.unicode() != 0x7f && ch != QLatin1Char(':')) strClean += ch;
-    while (strClean.startsWith(QLatin1Char('.')) || strClean.startsWith(QLatin1Char(' ')))
-        strClean.remove(0, 1);
-    strClean = strClean.trimmed();
     if (strClean.size() > 200) strClean = strClean.right(200);
-    return strClean;
+    // Dots and blanks of any kind are stripped together, after the cut: either alone could
+    // uncover a leading dot and leave a hidden file.
+    qsizetype nStart = 0;
+    while (nStart < strClean.size() &&
+           (strClean[nStart] == QLatin1Char('.') || strClean[nStart].isSpace()))
+        ++nStart;
+    return strClean.mid(nStart).trimmed();
 }
 
 bool CUpdateRules::IsDownloadable(const QString& strAddress) {

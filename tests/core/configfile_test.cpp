@@ -176,6 +176,8 @@ TEST_F(ConfigFileTest, LoadAndSaveAreStableAfterTheFirstSave) {
         {"a block under a longer blank name",
          "[S]\r\nk = v\r\n \t  = {{Block}}\r\n<B Start>\r\n\r\nx\r\n<B End>\r\n", "= \r\nx"},
         {"a bare block tag", "[S]\r\n = {{Block}}\r\n<B Start>\r\none\r\n<B End>\r\n", "one"},
+        {"a blank name whose value holds \" = \" on a later line",
+         "[S]\r\n  = {{Block}}\r\n<B Start>\r\none\r\nk = v\r\n<B End>\r\n", "= one\r\nk = v"},
     };
     for (const StableFileCase& c : cases) {
         SCOPED_TRACE(c.szWhat);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
+#include <QFile>
 #include <QSettings>
 
 #include <climits>
@@ -173,6 +175,54 @@ TEST_F(RegistryStoreTest, AStoreThatCannotBeWrittenReportsFailure) {
     EXPECT_FALSE(m_store.WriteNumber("Game", "JQK", 1));
     EXPECT_FALSE(m_store.WriteText("Rank", "Last Name", "Ann"));
     EXPECT_EQ(m_store.ReadNumber("Game", "JQK", 0), 0);
+}
+
+// A writer killed while taking the store's lock leaves a lock file that names no process, or
+// one that is gone; the next write takes it over instead of failing or waiting half a minute.
+TEST_F(RegistryStoreTest, ALockLeftByAKilledWriterIsTakenOver) {
+    const QString strLock = m_strStore + ".lock";
+    const struct {
+        const char* szWhat;
+        QByteArray baLock;
+    } cases[] = {
+        {"an empty lock", QByteArray()},
+        {"a lock of a process that is gone", "999999999\ntetralyx\nnohost\n"},
+        {"a lock of garbage", "\xff\xfe\x01"},
+    };
+    int nValue = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.szWhat);
+        ASSERT_TRUE(CTestFolders::WriteFile(strLock, c.baLock));
+        // Two seconds old: older than any real write takes, far younger than half a minute.
+        QFile lock(strLock);
+        ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-2),
+                                     QFileDevice::FileModificationTime));
+        lock.close();
+        EXPECT_TRUE(m_store.WriteNumber("Game", "Count", ++nValue));
+        EXPECT_EQ(m_store.ReadNumber("Game", "Count", 0), nValue);
+        EXPECT_FALSE(QFile::exists(strLock));
+    }
+}
+
+// A writer killed in the middle leaves its scratch files; the next write clears them and
+// nothing else beside the store.
+TEST_F(RegistryStoreTest, AWriteClearsTheScratchFilesOfAKilledWriter) {
+    const char* const szaLeft[] = {"registry.ini.scratch-a1B2c3",
+                                   "registry.ini.scratch-a1B2c3.lock"};
+    const char* const szaKept[] = {"registry.ini.bad", "registry.ini.backup",
+                                   "registry.ini.scratch-1", "other.ini.scratch-a1B2c3"};
+    const QDir folder(m_folders.Home());
+    for (const char* szName : szaLeft)
+        ASSERT_TRUE(CTestFolders::WriteFile(folder.filePath(szName), "left"));
+    for (const char* szName : szaKept)
+        ASSERT_TRUE(CTestFolders::WriteFile(folder.filePath(szName), "kept"));
+    EXPECT_TRUE(m_store.WriteNumber("Game", "Count", 1));
+    QStringList saExpected = {"registry.ini"};
+    for (const char* szName : szaKept)
+        saExpected.append(szName);
+    saExpected.sort();
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden, QDir::Name), saExpected);
 }
 
 // Random bytes in the store, small and far larger than any real one: what the store

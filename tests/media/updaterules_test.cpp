@@ -8,6 +8,8 @@
 
 #include <QSet>
 
+#include <string>
+
 namespace {
 
 TEST(UpdateRules, ParseDateText) {
@@ -186,10 +188,11 @@ TEST(UpdateRules, PercentNeverDividesByZeroOrOverflows) {
 
 TEST(UpdateRules, SafeFileNameAndDownloadable) {
     struct Case {
-        const char* szAddress;
-        const char* szName;
+        std::string strAddress;
+        std::string strName;
         bool bDownloadable;
     };
+    const std::string strLong(199, 'y'), strCut(194, 'y');
     const Case cases[] = {
         {"http://h/dl/setup.exe", "setup.exe", true},
         {"https://h/dl/tetralyx_1.4_amd64.deb", "tetralyx_1.4_amd64.deb", true},
@@ -204,13 +207,17 @@ TEST(UpdateRules, SafeFileNameAndDownloadable) {
         {"http://h/tetralyx", "tetralyx", false},
         {"ftp://h/setup.exe", "setup.exe", false},
         {"file:///etc/passwd.exe", "passwd.exe", false},
+        // Neither the cut to 200 characters nor a blank that trimming removes may uncover a dot.
+        {"http://h/dl/" + std::string(60, 'x') + "." + strLong, strLong, false},
+        {"http://h/dl/" + std::string(60, 'x') + ". " + strCut + ".exe", strCut + ".exe", true},
+        {"http://h/dl/%C2%A0.hidden.exe", "hidden.exe", true},
+        {"http://h/dl/%E3%80%80..%20.x.exe", "x.exe", true},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(CUpdateRules::SafeFileName(QString::fromUtf8(c.szAddress)),
-                  QString::fromUtf8(c.szName))
-            << c.szAddress;
-        EXPECT_EQ(CUpdateRules::IsDownloadable(QString::fromUtf8(c.szAddress)), c.bDownloadable)
-            << c.szAddress;
+        const QString strUrl = QString::fromStdString(c.strAddress);
+        EXPECT_EQ(CUpdateRules::SafeFileName(strUrl), QString::fromStdString(c.strName))
+            << c.strAddress;
+        EXPECT_EQ(CUpdateRules::IsDownloadable(strUrl), c.bDownloadable) << c.strAddress;
     }
 }
 
