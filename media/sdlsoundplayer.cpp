@@ -35,15 +35,35 @@ void ChooseSoundFont() {
     }
 }
 
+// The mixer tries its MIDI players in a fixed order, the soundfont synthesizer first; a hint
+// read when the mixer starts leaves it out.
+bool OpenMixer(bool bWithoutSoundFont) {
+    SDL_SetHint("SDL_MIXER_DISABLE_FLUIDSYNTH", bWithoutSoundFont ? "1" : "0");
+    Mix_Init(MIX_INIT_MID);
+    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) == 0) return true;
+    Mix_Quit();
+    return false;
+}
+
 } // namespace
 
-std::unique_ptr<ISoundPlayer> CSdlSoundPlayer::Open() {
+std::unique_ptr<ISoundPlayer> CSdlSoundPlayer::Open(const QString& strMidiPatches) {
     // The mixer is one per process.
     if (g_pOpenPlayer.load()) return std::make_unique<CSilentSoundPlayer>();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return std::make_unique<CSilentSoundPlayer>();
-    Mix_Init(MIX_INIT_MID);
-    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
+    // A patch set loads only the instruments a track uses, a few megabytes, where the soundfont
+    // synthesizer holds its whole font. A soundfont the player names himself still wins.
+    const bool bPatches = !strMidiPatches.isEmpty() && QFileInfo(strMidiPatches).isFile() &&
+                          !qEnvironmentVariableIsSet("SDL_SOUNDFONTS");
+    if (bPatches) Mix_SetTimidityCfg(QFile::encodeName(strMidiPatches).constData());
+    bool bOpen = OpenMixer(bPatches);
+    // A configuration whose patch set is not installed leaves the patch player closed.
+    if (bOpen && bPatches && !Mix_HasMusicDecoder("TIMIDITY")) {
+        Mix_CloseAudio();
         Mix_Quit();
+        bOpen = OpenMixer(false);
+    }
+    if (!bOpen) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return std::make_unique<CSilentSoundPlayer>();
     }
@@ -53,6 +73,15 @@ std::unique_ptr<ISoundPlayer> CSdlSoundPlayer::Open() {
     Mix_VolumeMusic(kMusicVolume);
     Mix_HookMusicFinished(&CSdlSoundPlayer::OnMixerMusicFinished);
     return pPlayer;
+}
+
+QString CSdlSoundPlayer::MidiPlayerName() {
+    for (int n = 0; n < Mix_GetNumMusicDecoders(); ++n) {
+        const QString strName = QString::fromLatin1(Mix_GetMusicDecoder(n));
+        if (strName == QLatin1String("TIMIDITY") || strName == QLatin1String("FLUIDSYNTH"))
+            return strName;
+    }
+    return QString();
 }
 
 CSdlSoundPlayer::~CSdlSoundPlayer() {

@@ -1,5 +1,6 @@
 // The sound player on SDL2_mixer: one mixer channel for effects and wave music, the mixer's
-// music stream for MIDI (FluidSynth with the system's General MIDI soundfont). The mixer tells
+// music stream for MIDI (the mixer's patch player with the free General MIDI patch set, or
+// FluidSynth with the system's soundfont where the patches are missing). The mixer tells
 // of a track's end on its audio thread; the report is queued to the UI thread.
 #pragma once
 
@@ -20,8 +21,11 @@ public:
     ~CSdlSoundPlayer() override;
 
     // Opens the audio device. Without one (or while another mixer player is open) the result is
-    // a silent player, so the program runs on quietly.
-    static std::unique_ptr<ISoundPlayer> Open();
+    // a silent player, so the program runs on quietly. strMidiPatches: the patch player's
+    // configuration (music/timidity.cfg beside the program); empty for the soundfont.
+    static std::unique_ptr<ISoundPlayer> Open(const QString& strMidiPatches = QString());
+    // The mixer's MIDI player, "TIMIDITY" or "FLUIDSYNTH"; empty while none is open.
+    static QString MidiPlayerName();
 
     bool PlayWave(const QString& strPath, bool bLoop) override;
     void StopWave() override;

@@ -10,6 +10,10 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <set>
 
 namespace {
 
@@ -70,10 +74,28 @@ public:
     int m_nMusic = 0;
 };
 
-TEST(SdlSoundPlayer, PlaysShippedMediaPausesResumesAndReportsTheEnd) {
-    std::unique_ptr<ISoundPlayer> pOpened = CSdlSoundPlayer::Open();
+// The shipped patch configuration, one naming a patch set that is not installed, and none.
+struct MidiCase {
+    const char* szName;
+    const char* szConfig; // under the scratch folder when it starts with "scratch:"
+    const char* szPlayer;
+};
+
+class SdlSoundPlayerMidi : public ::testing::TestWithParam<MidiCase> {};
+
+TEST_P(SdlSoundPlayerMidi, PlaysShippedMediaPausesResumesAndReportsTheEnd) {
+    CTestFolders folders;
+    QString strConfig = QString::fromLatin1(GetParam().szConfig);
+    if (strConfig.startsWith("scratch:")) {
+        strConfig = folders.Scratch() + "/" + strConfig.mid(8);
+        ASSERT_TRUE(CTestFolders::WriteFile(strConfig, "source /no/such/patches.cfg\n"));
+    } else if (!strConfig.isEmpty()) {
+        strConfig = kData + "/" + strConfig;
+    }
+    std::unique_ptr<ISoundPlayer> pOpened = CSdlSoundPlayer::Open(strConfig);
     auto* pPlayer = dynamic_cast<CSdlSoundPlayer*>(pOpened.get());
     ASSERT_NE(pPlayer, nullptr) << "the dummy audio driver did not open";
+    EXPECT_EQ(CSdlSoundPlayer::MidiPlayerName(), QLatin1String(GetParam().szPlayer));
     // The mixer is one per process: a second player is a silent one.
     EXPECT_EQ(dynamic_cast<CSdlSoundPlayer*>(CSdlSoundPlayer::Open().get()), nullptr);
 
@@ -100,7 +122,6 @@ TEST(SdlSoundPlayer, PlaysShippedMediaPausesResumesAndReportsTheEnd) {
     ASSERT_TRUE(WaitFor([&] { return !abEnds.empty(); }, 5000));
     EXPECT_EQ(abEnds, std::vector<bool>{false});
 
-    CTestFolders folders;
     const QString strShort = folders.Scratch() + "/short.mid";
     ASSERT_TRUE(CTestFolders::WriteFile(strShort, ShortMidi()));
     abEnds.clear();
@@ -108,6 +129,46 @@ TEST(SdlSoundPlayer, PlaysShippedMediaPausesResumesAndReportsTheEnd) {
     ASSERT_TRUE(WaitFor([&] { return !abEnds.empty(); }, 30000));
     EXPECT_EQ(abEnds, std::vector<bool>{true});
     pPlayer->SetMusicFinishedHandler({});
+}
+
+INSTANTIATE_TEST_SUITE_P(Players, SdlSoundPlayerMidi,
+                         ::testing::Values(MidiCase{"PatchSet", "music/timidity.cfg", "TIMIDITY"},
+                                           MidiCase{"PatchSetNotInstalled", "scratch:absent.cfg",
+                                                    "FLUIDSYNTH"},
+                                           MidiCase{"SoundFont", "", "FLUIDSYNTH"}),
+                         [](const auto& info) { return std::string(info.param.szName); });
+
+// Every General MIDI program and drum has a patch file that exists: a wrong name would leave an
+// instrument silent without a word.
+TEST(SdlSoundPlayer, ThePatchConfigurationCoversGeneralMidi) {
+    std::set<int> programs;
+    std::set<int> drums;
+    QStringList folders;
+    std::function<void(const QString&)> read = [&](const QString& strPath) {
+        const QByteArray baText = CTestFolders::ReadFile(strPath);
+        ASSERT_FALSE(baText.isEmpty()) << strPath.toStdString();
+        bool bDrums = false;
+        for (const QByteArray& baLine : baText.split('\n')) {
+            const QList<QByteArray> words = baLine.simplified().split(' ');
+            if (words[0] == "source") read(QString::fromUtf8(words.value(1)));
+            if (words[0] == "dir") folders << QString::fromUtf8(words.value(1));
+            if (words[0] == "bank" || words[0] == "drumset") bDrums = words[0] == "drumset";
+            bool bNumber = false;
+            const int nKey = words[0].toInt(&bNumber);
+            if (!bNumber || words.size() < 2) continue;
+            const QString strPatch = QString::fromUtf8(words[1]);
+            const bool bFound = std::any_of(folders.begin(), folders.end(), [&](const QString& f) {
+                return QFileInfo(f + "/" + strPatch).isFile();
+            });
+            EXPECT_TRUE(bFound) << strPatch.toStdString();
+            (bDrums ? drums : programs).insert(nKey);
+        }
+    };
+    read(kData + "/music/timidity.cfg");
+    for (int n = 0; n < 128; ++n)
+        EXPECT_TRUE(programs.count(n)) << "program " << n;
+    for (int n = 35; n <= 81; ++n)
+        EXPECT_TRUE(drums.count(n)) << "drum " << n;
 }
 
 TEST(SdlSoundPlayer, BrokenFilesPlayNothingAndNeverLoop) {
