@@ -24,37 +24,40 @@ QImage TextureOf(const QImage& image) {
 
 } // namespace
 
-const QImage& CBackgroundPainter::Render(const CBitmapBackground& background, QSize size) {
-    if (size.isEmpty()) {
-        m_buffer = QImage();
-        return m_buffer;
+const QImage& CBackgroundPainter::Texture(const CBitmapBackground& background) {
+    if (m_pSource != &background || m_nGeneration != background.GetGeneration()) {
+        m_pSource = &background;
+        m_nGeneration = background.GetGeneration();
+        m_texture = TextureOf(background.GetImage());
     }
-    if (m_buffer.size() == size && m_pSource == &background &&
-        m_nGeneration == background.GetGeneration())
-        return m_buffer;
-    m_pSource = &background;
-    m_nGeneration = background.GetGeneration();
-    if (m_buffer.size() != size) m_buffer = QImage(size, QImage::Format_RGB32);
-    m_buffer.fill(ColorRefToQColor(background.GetBackgroundColor()));
-    if (!background.HasImage()) return m_buffer;
+    return m_texture;
+}
 
-    const QImage& image = background.GetImage();
-    QPainter painter(&m_buffer);
-    QRect bounds;
-    if (GetRepeatedPlacement(background.GetDisplayMode(), size, image.size(), bounds)) {
-        // The copies lie edge to edge, so one textured fill draws them all.
-        QBrush brush(TextureOf(image));
-        brush.setTransform(QTransform::fromTranslate(bounds.x(), bounds.y()));
-        painter.fillRect(bounds, brush);
-    } else {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        for (const QRect& rect : GetPlacementRects(background.GetDisplayMode(), size, image.size()))
-            painter.drawImage(rect, image);
-    }
-    return m_buffer;
+QImage CBackgroundPainter::Render(const CBitmapBackground& background, QSize size) {
+    if (size.isEmpty()) return QImage();
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    Paint(painter, background, size);
+    return image;
 }
 
 void CBackgroundPainter::Paint(QPainter& painter, const CBitmapBackground& background, QSize size) {
-    const QImage& buffer = Render(background, size);
-    if (!buffer.isNull()) painter.drawImage(QPoint(0, 0), buffer);
+    if (size.isEmpty()) return;
+    painter.fillRect(QRect(QPoint(0, 0), size), ColorRefToQColor(background.GetBackgroundColor()));
+    if (!background.HasImage()) return;
+
+    const QImage& image = background.GetImage();
+    QRect bounds;
+    if (GetRepeatedPlacement(background.GetDisplayMode(), size, image.size(), bounds)) {
+        // The copies lie edge to edge, so one textured fill draws them all.
+        QBrush brush(Texture(background));
+        brush.setTransform(QTransform::fromTranslate(bounds.x(), bounds.y()));
+        painter.fillRect(bounds, brush);
+    } else {
+        painter.save();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        for (const QRect& rect : GetPlacementRects(background.GetDisplayMode(), size, image.size()))
+            painter.drawImage(rect, image);
+        painter.restore();
+    }
 }
