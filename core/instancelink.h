@@ -6,16 +6,15 @@
 //   "close W L"      the private close request with its two parameters
 #pragma once
 
-#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
-#include <map>
 #include <memory>
 
+class QLocalServer;
+class QLocalSocket;
 class QLockFile;
-class QSocketNotifier;
 
 // The per-user folder where copies meet: $XDG_RUNTIME_DIR/Korvane_Tetralyx.
 QString GetInstanceFolder();
@@ -72,23 +71,13 @@ signals:
     void CloseRequested(qint64 nWParam, qint64 nLParam);
 
 private:
-    struct Connection {
-        std::unique_ptr<QSocketNotifier> pNotifier;
-        QByteArray baPending;
-    };
-
     void OnNewConnection();
-    void OnReadable(int nFd);
-    // Answers the complete lines received; false when the connection was closed.
-    bool HandleLines(int nFd);
-    void CloseConnection(int nFd);
+    void OnReadyRead(QLocalSocket* pSocket);
 
     QString m_strFolder;
     QString m_strSocketPath;
     QString m_strTitle;
-    int m_nListenFd = -1;
-    std::unique_ptr<QSocketNotifier> m_pListenNotifier;
-    std::map<int, Connection> m_connections;
+    QLocalServer* m_pServer = nullptr;
     bool m_bPendingRaise = false;
 };
 
