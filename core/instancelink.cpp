@@ -1,13 +1,14 @@
 #include "core/instancelink.h"
 
+#include "core/unixsocket.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
 #include <QMetaMethod>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 
 namespace {
@@ -24,14 +25,28 @@ bool ParseNumber(const QByteArray& text, qint64& nValue) {
 }
 
 bool SendLine(const QString& strSocket, const QByteArray& line) {
-    QLocalSocket socket;
-    socket.connectToServer(strSocket);
-    if (!socket.waitForConnected(kConnectTimeoutMs)) return false;
-    socket.write(line + '\n');
-    const bool bWritten = socket.waitForBytesWritten(kConnectTimeoutMs);
-    socket.disconnectFromServer();
-    return bWritten;
+    const CUnixSocket socket = CUnixSocket::Connect(strSocket, QDeadlineTimer(kConnectTimeoutMs));
+    return socket.IsValid() && socket.WriteAll(line + '\n', QDeadlineTimer(kConnectTimeoutMs));
 }
+
+// One peer's connection to the server, closed with it.
+class CInstanceConnection : public QObject {
+public:
+    CInstanceConnection(CUnixSocket socket, QObject* pParent)
+        : QObject(pParent), m_socket(std::move(socket)),
+          m_notifier(m_socket.Descriptor(), QSocketNotifier::Read, this) {}
+
+    // Closed at once, deleted once its notifier's signal has returned.
+    void Drop() {
+        m_notifier.setEnabled(false);
+        m_socket.Close();
+        deleteLater();
+    }
+
+    CUnixSocket m_socket;
+    QSocketNotifier m_notifier;
+    QByteArray m_baBuffer;
+};
 
 } // namespace
 
@@ -92,21 +107,22 @@ CInstanceServer::CInstanceServer(const QString& strFolder, QObject* pParent)
     : QObject(pParent), m_strFolder(strFolder) {}
 
 CInstanceServer::~CInstanceServer() {
-    if (m_pServer) m_pServer->close();
+    delete m_pListenNotifier; // before its descriptor closes
+    if (m_pListener && m_pListener->IsValid()) QFile::remove(m_strSocketPath);
 }
 
 bool CInstanceServer::Listen() {
-    if (m_pServer && m_pServer->isListening()) return true;
+    if (m_pListener && m_pListener->IsValid()) return true;
     QDir().mkpath(m_strFolder);
     m_strSocketPath = GetInstanceSocketPath(m_strFolder, QCoreApplication::applicationPid());
     // A socket under our own pid can only be left over from a copy that died.
-    QLocalServer::removeServer(m_strSocketPath);
-    if (!m_pServer) {
-        m_pServer = new QLocalServer(this);
-        m_pServer->setSocketOptions(QLocalServer::UserAccessOption);
-        connect(m_pServer, &QLocalServer::newConnection, this, &CInstanceServer::OnNewConnection);
-    }
-    return m_pServer->listen(m_strSocketPath);
+    QFile::remove(m_strSocketPath);
+    m_pListener = std::make_unique<CUnixSocket>(CUnixSocket::Listen(m_strSocketPath));
+    if (!m_pListener->IsValid()) return false;
+    m_pListenNotifier = new QSocketNotifier(m_pListener->Descriptor(), QSocketNotifier::Read, this);
+    connect(m_pListenNotifier, &QSocketNotifier::activated, this,
+            &CInstanceServer::OnNewConnection);
+    return true;
 }
 
 bool CInstanceServer::TakePendingRaise() {
@@ -116,21 +132,23 @@ bool CInstanceServer::TakePendingRaise() {
 }
 
 void CInstanceServer::OnNewConnection() {
-    while (QLocalSocket* pSocket = m_pServer->nextPendingConnection()) {
-        connect(pSocket, &QLocalSocket::disconnected, pSocket, &QObject::deleteLater);
-        connect(pSocket, &QLocalSocket::readyRead, this, [this, pSocket] { OnReadyRead(pSocket); });
-        if (pSocket->bytesAvailable() > 0) OnReadyRead(pSocket);
+    for (CUnixSocket socket = m_pListener->Accept(); socket.IsValid();
+         socket = m_pListener->Accept()) {
+        auto* pConnection = new CInstanceConnection(std::move(socket), this);
+        connect(&pConnection->m_notifier, &QSocketNotifier::activated, pConnection,
+                [this, pConnection] {
+                    const bool bOpen = pConnection->m_socket.ReadAvailable(pConnection->m_baBuffer);
+                    if (!HandleRequests(pConnection->m_socket, pConnection->m_baBuffer) || !bOpen)
+                        pConnection->Drop();
+                });
     }
 }
 
-void CInstanceServer::OnReadyRead(QLocalSocket* pSocket) {
-    while (pSocket->canReadLine()) {
-        QByteArray line = pSocket->readLine(kMaxRequestLength + 1);
-        if (!line.endsWith('\n')) {
-            pSocket->abort();
-            return;
-        }
-        line.chop(1);
+bool CInstanceServer::HandleRequests(const CUnixSocket& socket, QByteArray& baBuffer) {
+    for (qsizetype nEnd = baBuffer.indexOf('\n'); nEnd >= 0; nEnd = baBuffer.indexOf('\n')) {
+        if (nEnd > kMaxRequestLength) return false;
+        const QByteArray line = baBuffer.left(nEnd);
+        baBuffer.remove(0, nEnd + 1);
         const InstanceRequest request = ParseInstanceRequest(line);
         switch (request.kind) {
         case InstanceRequestKind::Raise:
@@ -142,8 +160,8 @@ void CInstanceServer::OnReadyRead(QLocalSocket* pSocket) {
         case InstanceRequestKind::Title: {
             QByteArray reply = m_strTitle.toUtf8().left(kMaxTitleLength);
             reply.replace('\n', ' ');
-            pSocket->write(reply + '\n');
-            pSocket->flush();
+            // A few kilobytes fit in any socket buffer; a peer that reads nothing is dropped.
+            if (!socket.WriteNow(reply + '\n')) return false;
             break;
         }
         case InstanceRequestKind::Close:
@@ -154,7 +172,7 @@ void CInstanceServer::OnReadyRead(QLocalSocket* pSocket) {
         }
     }
     // A peer that sends a long line without a line feed is not one of us.
-    if (pSocket->bytesAvailable() > kMaxRequestLength) pSocket->abort();
+    return baBuffer.size() <= kMaxRequestLength;
 }
 
 QString GetInstanceSocketPath(const QString& strFolder, qint64 nPid) {
@@ -169,14 +187,11 @@ QStringList FindOtherInstances(const QString& strFolder, const QString& strOwnSo
     for (const QString& strName : saNames) {
         const QString strPath = folder.filePath(strName);
         if (strPath == strOwnSocket) continue;
-        QLocalSocket socket;
-        socket.connectToServer(strPath);
-        if (socket.waitForConnected(kConnectTimeoutMs)) {
-            socket.disconnectFromServer();
+        bool bRefused = false;
+        if (CUnixSocket::Connect(strPath, QDeadlineTimer(kConnectTimeoutMs), &bRefused).IsValid())
             saFound.append(strPath);
-        } else if (socket.error() == QLocalSocket::ConnectionRefusedError) {
+        else if (bRefused)
             QFile::remove(strPath);
-        }
     }
     return saFound;
 }
@@ -191,20 +206,11 @@ bool SendCloseRequest(const QString& strSocket, qint64 nWParam, qint64 nLParam) 
 }
 
 QString QueryInstanceTitle(const QString& strSocket, int nTimeoutMs) {
-    QDeadlineTimer deadline(nTimeoutMs);
-    QLocalSocket socket;
-    socket.connectToServer(strSocket);
-    if (!socket.waitForConnected(static_cast<int>(deadline.remainingTime()))) return {};
-    socket.write("title\n");
-    if (!socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) return {};
-    while (!socket.canReadLine() && socket.bytesAvailable() <= kMaxTitleLength) {
-        if (deadline.hasExpired() ||
-            !socket.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
-            return {};
-    }
-    QByteArray line = socket.readLine(kMaxTitleLength + 2);
-    socket.disconnectFromServer();
-    if (!line.endsWith('\n')) return {};
-    line.chop(1);
-    return QString::fromUtf8(line);
+    const QDeadlineTimer deadline(nTimeoutMs);
+    const CUnixSocket socket = CUnixSocket::Connect(strSocket, deadline);
+    QByteArray baLine;
+    if (!socket.IsValid() || !socket.WriteAll("title\n", deadline) ||
+        !socket.ReadLine(kMaxTitleLength, deadline, baLine))
+        return {};
+    return QString::fromUtf8(baLine);
 }

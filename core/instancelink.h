@@ -12,9 +12,9 @@
 
 #include <memory>
 
-class QLocalServer;
-class QLocalSocket;
+class CUnixSocket;
 class QLockFile;
+class QSocketNotifier;
 
 // The per-user folder where copies meet: $XDG_RUNTIME_DIR/Korvane_Tetralyx.
 QString GetInstanceFolder();
@@ -72,12 +72,14 @@ signals:
 
 private:
     void OnNewConnection();
-    void OnReadyRead(QLocalSocket* pSocket);
+    // Answers the complete requests in baBuffer; false when the peer is to be dropped.
+    bool HandleRequests(const CUnixSocket& socket, QByteArray& baBuffer);
 
     QString m_strFolder;
     QString m_strSocketPath;
     QString m_strTitle;
-    QLocalServer* m_pServer = nullptr;
+    std::unique_ptr<CUnixSocket> m_pListener;
+    QSocketNotifier* m_pListenNotifier = nullptr;
     bool m_bPendingRaise = false;
 };
 

@@ -35,7 +35,8 @@ public:
                               std::function<void(const FetchResult&)> fnDone) = 0;
     // Writes the body to strFilePath (created or truncated) as it comes. fnProgress gets the
     // bytes received so far and the total the server announced (-1: none). A failed or
-    // cancelled download removes the file. fnDone carries no body.
+    // cancelled download removes the file. fnDone carries no body. Null when the download
+    // ended before it began (fnDone has then run already).
     virtual std::unique_ptr<IFetchTransfer>
     Download(const QString& strAddress, const QString& strFilePath,
              std::function<void(qint64 nReceived, qint64 nTotal)> fnProgress,

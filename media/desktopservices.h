@@ -3,12 +3,12 @@
 #pragma once
 
 #include "core/browser.h"
-#include "core/httpfetcher.h"
 #include "core/services.h"
 #include "core/systemclock.h"
 #include "media/desktopchoosers.h"
 #include "media/desktophelpviewer.h"
 #include "media/kvmessagepresenter.h"
+#include "media/lazynetworkfetcher.h"
 #include "media/lazysoundplayer.h"
 
 #include <QCoreApplication>
@@ -17,11 +17,13 @@
 
 class CDesktopServices {
 public:
-    // The sound module sits beside the program; without it or an audio device the program is
-    // silent.
-    CDesktopServices()
-        : m_help(&m_desktop),
-          m_pSound(CLazySoundPlayer::FromModule(QCoreApplication::applicationDirPath() +
+    // The sound and network modules sit beside the program (or in strModuleFolder); without
+    // them the program is silent and its requests fail.
+    explicit CDesktopServices(
+        const QString& strModuleFolder = QCoreApplication::applicationDirPath())
+        : m_help(&m_desktop), m_pNetwork(CLazyNetworkFetcher::FromModule(
+                                  strModuleFolder + QStringLiteral("/tetralyx-network.so"))),
+          m_pSound(CLazySoundPlayer::FromModule(strModuleFolder +
                                                 QStringLiteral("/tetralyx-sdlsound.so"))) {}
     CDesktopServices(const CDesktopServices&) = delete;
     CDesktopServices& operator=(const CDesktopServices&) = delete;
@@ -34,7 +36,7 @@ public:
         services.pHelp = &m_help;
         services.pClock = &m_clock;
         services.pSound = m_pSound.get();
-        services.pNetwork = &m_network;
+        services.pNetwork = m_pNetwork.get();
         return services;
     }
 
@@ -47,6 +49,6 @@ private:
     CDesktopFileChooser m_files;
     CDesktopHelpViewer m_help;
     CSystemClock m_clock;
-    CHttpFetcher m_network;
+    std::unique_ptr<INetworkFetcher> m_pNetwork;
     std::unique_ptr<ISoundPlayer> m_pSound;
 };

@@ -1,4 +1,5 @@
 #include "core/instancelink.h"
+#include "core/unixsocket.h"
 #include "tests/support/testfolders.h"
 
 #include <gtest/gtest.h>
@@ -206,6 +207,45 @@ TEST(FindOtherInstances, RemovesSocketsNobodyListensOn) {
     EXPECT_FALSE(QFileInfo::exists(strStale));
     EXPECT_EQ(QueryInstanceTitle(strFolder + "/77.sock", 500), QString());
     EXPECT_FALSE(SendRaiseRequest(strFolder + "/nobody.sock"));
+}
+
+// Peers that cannot answer cost a request its timeout at most (a hang here is the fault).
+TEST(InstanceServer, RequestsToPeersThatCannotAnswerFailInTime) {
+    CTestFolders folders;
+    const QString strFolder = GetInstanceFolder();
+    QDir().mkpath(strFolder);
+    // Listens, but never accepts or reads: a copy hanging in a long task.
+    const QString strSilent = strFolder + "/silent.sock";
+    const CUnixSocket silent = CUnixSocket::Listen(strSilent);
+    ASSERT_TRUE(silent.IsValid());
+    const QString strLong = strFolder + "/" + QString(120, 'x') + ".sock";
+    struct Case {
+        QString strSocket;
+        bool bRaiseDelivered; // the request is written, if never read
+    };
+    const Case cases[] = {{strSilent, true}, {strLong, false}, {strFolder + "/gone.sock", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.strSocket.toStdString());
+        EXPECT_EQ(QueryInstanceTitle(c.strSocket, 300), QString());
+        EXPECT_EQ(SendRaiseRequest(c.strSocket), c.bRaiseDelivered);
+    }
+    // A folder whose socket name cannot be bound is a failed listen, not a cut name.
+    CInstanceServer tooDeep(strFolder + "/" + QString(120, 'y'));
+    EXPECT_FALSE(tooDeep.Listen());
+}
+
+TEST(InstanceServer, ItsSocketIsTheUsersAloneAndGoesWithIt) {
+    CTestFolders folders;
+    QString strSocket;
+    {
+        CInstanceServer server(GetInstanceFolder());
+        ASSERT_TRUE(server.Listen());
+        strSocket = server.GetSocketPath();
+        EXPECT_EQ(QFileInfo(strSocket).permissions() & ~(QFile::ReadUser | QFile::WriteUser),
+                  QFile::ReadOwner | QFile::WriteOwner);
+        EXPECT_EQ(FindOtherInstances(GetInstanceFolder(), QString()), QStringList{strSocket});
+    }
+    EXPECT_FALSE(QFileInfo::exists(strSocket));
 }
 
 } // namespace

@@ -53,6 +53,9 @@ def check_layout(strPrefix):
                     "doc/english/grandlist.htm", "doc/gb2312/grandlist.htm",
                     "doc/big5/grandlist.htm"):
         check(os.path.isfile(os.path.join(lib, strFile)), "missing lib/tetralyx/" + strFile)
+    # The modules the program loads with its first sound and its first request.
+    for strModule in ("tetralyx-sdlsound.so", "tetralyx-network.so"):
+        check(os.path.isfile(os.path.join(lib, strModule)), "missing lib/tetralyx/" + strModule)
     check(not os.path.exists(os.path.join(lib, "icons")), "icons installed beside the program")
     share = os.path.join(strPrefix, "share")
     for strFile in ("applications/tetralyx.desktop", "metainfo/com.korvane.tetralyx.metainfo.xml",

@@ -107,7 +107,7 @@ private slots:
             {strBase + "/missing", false, 404, ""},
             {QStringLiteral("http://127.0.0.1:%1/ok").arg(nClosedPort), false, 0, ""},
         };
-        CDesktopServices services;
+        CDesktopServices services(QStringLiteral(TETRALYX_MODULE_FOLDER));
         for (const Case& c : cases) {
             std::optional<FetchResult> result;
             int nCalls = 0;
