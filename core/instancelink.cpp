@@ -182,9 +182,11 @@ QString GetInstanceSocketPath(const QString& strFolder, qint64 nPid) {
 QStringList FindOtherInstances(const QString& strFolder, const QString& strOwnSocket) {
     QStringList saFound;
     const QDir folder(strFolder);
-    const QStringList saNames = folder.entryList(
-        {QStringLiteral("*.sock")}, QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
+    // Filtered here: a name filter would compile a pattern at every start.
+    const QStringList saNames =
+        folder.entryList(QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
     for (const QString& strName : saNames) {
+        if (!strName.endsWith(QLatin1String(".sock"))) continue;
         const QString strPath = folder.filePath(strName);
         if (strPath == strOwnSocket) continue;
         bool bRefused = false;
