@@ -171,7 +171,10 @@ TEST(SdlSoundPlayer, ThePatchConfigurationCoversGeneralMidi) {
         EXPECT_TRUE(drums.count(n)) << "drum " << n;
 }
 
-TEST(SdlSoundPlayer, BrokenFilesPlayNothingAndNeverLoop) {
+// Both MIDI players read the broken files: the patch set (the program's) and the soundfont.
+class SdlSoundPlayerBroken : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(SdlSoundPlayerBroken, BrokenFilesPlayNothingAndNeverLoop) {
     CTestFolders folders;
     const QByteArray baMidi = CTestFolders::ReadFile(kData + "/music/general.mid");
     const QByteArray baWave = CTestFolders::ReadFile(kData + "/sounds/correct.wav");
@@ -188,7 +191,8 @@ TEST(SdlSoundPlayer, BrokenFilesPlayNothingAndNeverLoop) {
         {"text.mid", "not music\r\n"}, {"text.wav", "not music\r\n"},
         {"text.midi", "RIFF...."},     {"header.mid", baMidi.left(14)},
     };
-    std::unique_ptr<ISoundPlayer> pOpened = CSdlSoundPlayer::Open();
+    const QString strConfig = *GetParam() ? kData + "/" + GetParam() : QString();
+    std::unique_ptr<ISoundPlayer> pOpened = CSdlSoundPlayer::Open(strConfig);
     ASSERT_NE(dynamic_cast<CSdlSoundPlayer*>(pOpened.get()), nullptr);
     CountingSoundPlayer counting(*pOpened);
     FakeServices fakes;
@@ -215,6 +219,11 @@ TEST(SdlSoundPlayer, BrokenFilesPlayNothingAndNeverLoop) {
         player.StopAllSound(true);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Players, SdlSoundPlayerBroken, ::testing::Values("music/timidity.cfg", ""),
+                         [](const auto& info) {
+                             return std::string(*info.param ? "PatchSet" : "SoundFont");
+                         });
 
 TEST(SdlSoundPlayer, WithoutAnAudioDeviceTheProgramPlaysSilently) {
     qputenv("SDL_AUDIODRIVER", "no-such-driver");
