@@ -1,6 +1,7 @@
 #include "core/collectionitemdialog.h"
 
 #include "core/collectionlogic.h"
+#include "core/dialoghelp.h"
 #include "core/localizedtext.h"
 #include "core/messagepresenter.h"
 #include "core/stringids.h"
@@ -27,6 +28,7 @@ CCollectionItemDialog::CCollectionItemDialog(const Collection& list, bool bMyFav
                                              QWidget* pParent)
     : QDialog(pParent), m_list(list), m_nEditedIndex(nEditedIndex), m_messages(messages),
       m_item(item) {
+    SetDialogHelpTopic(this, kHelpTopicCollections);
     setWindowTitle(LocalizedText(IDS_DIALOG_FMI_CAPTION, GetCollectionTitle(bMyFavorite)));
 
     m_pQuestion = new QLineEdit(item.strQuestion, this);

@@ -2,6 +2,7 @@
 
 #include "core/collectionexport.h"
 #include "core/collectionitemdialog.h"
+#include "core/dialoghelp.h"
 #include "core/localizedtext.h"
 #include "core/savecollectiondialog.h"
 #include "core/savetocollectiondialog.h"
@@ -50,6 +51,7 @@ CCollectionManagerDialog::CCollectionManagerDialog(Collection& list, const QStri
                                                    CRegistryStore& registry, QWidget* pParent)
     : QDialog(pParent), m_services(services), m_registry(registry),
       m_manager(list, strPath, bMyFavorite, other, strOtherPath, *services.pMessages) {
+    SetDialogHelpTopic(this, kHelpTopicCollections);
     setWindowTitle(GetCollectionTitle(bMyFavorite));
     m_manager.LoadSettings(m_registry);
 

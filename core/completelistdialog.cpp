@@ -1,6 +1,7 @@
 #include "core/completelistdialog.h"
 
 #include "core/completelistlogic.h"
+#include "core/dialoghelp.h"
 #include "core/localizedtext.h"
 #include "core/stringids.h"
 
@@ -15,6 +16,7 @@
 
 CCompleteListDialog::CCompleteListDialog(CCompleteListLogic& logic, QWidget* pParent)
     : QDialog(pParent), m_logic(logic) {
+    SetDialogHelpTopic(this, kHelpTopicCheckSolutions);
     auto* pRules = new QGroupBox(LocalizedText(IDS_DIALOG_CL_SELECT_THE_RULES), this);
     m_pStandard = new QRadioButton(LocalizedText(IDS_MENU_GAME_STANDARD_RULE_S), pRules);
     m_pStandard->setObjectName("standard");

@@ -1,5 +1,6 @@
 #include "core/savecollectiondialog.h"
 
+#include "core/dialoghelp.h"
 #include "core/filechooser.h"
 #include "core/filefilter.h"
 #include "core/localizedtext.h"
@@ -20,6 +21,7 @@ CSaveCollectionDialog::CSaveCollectionDialog(const CollectionExportOptions& opti
                                              IFileChooser& files, IMessagePresenter& messages,
                                              QWidget* pParent)
     : QDialog(pParent), m_files(files), m_messages(messages), m_strFolder(options.strFolder) {
+    SetDialogHelpTopic(this, kHelpTopicCollections);
     m_pTitle = new QLineEdit(options.strTitle, this);
     m_pTitle->setObjectName("title");
     m_pPath = new QLineEdit(options.strPath, this);

@@ -1,6 +1,7 @@
 #include "core/savetocollectiondialog.h"
 
 #include "core/collectionlogic.h"
+#include "core/dialoghelp.h"
 #include "core/localizedtext.h"
 #include "core/messagepresenter.h"
 #include "core/stringids.h"
@@ -18,6 +19,7 @@ CSaveToCollectionDialog::CSaveToCollectionDialog(Collection& target, const QStri
                                                  IMessagePresenter& messages, QWidget* pParent)
     : QDialog(pParent), m_target(target), m_strTargetPath(strTargetPath),
       m_bTargetMyFavorite(bTargetMyFavorite), m_messages(messages) {
+    SetDialogHelpTopic(this, kHelpTopicCollections);
     setWindowTitle(LocalizedText(bTargetMyFavorite ? IDS_TIP_SAVE_FAVORITE : IDS_TIP_SAVE_TROUBLE));
 
     m_pQuestion = new QLineEdit(strQuestion, this);

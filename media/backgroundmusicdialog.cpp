@@ -1,5 +1,6 @@
 #include "media/backgroundmusicdialog.h"
 
+#include "core/dialoghelp.h"
 #include "core/filechooser.h"
 #include "core/filefilter.h"
 #include "core/localizedtext.h"
@@ -29,6 +30,7 @@ CBackgroundMusicDialog::CBackgroundMusicDialog(CMusicPlayer& player, IFileChoose
                                                CRegistryStore* pRegistry, QWidget* pParent)
     : QDialog(pParent), m_player(player), m_pFiles(pFiles), m_pRegistry(pRegistry),
       m_logic(player.Paths(), player.GetMessages()) {
+    SetDialogHelpTopic(this, kHelpTopicMusicDialog);
     setWindowTitle(LocalizedText(IDS_DIALOG_MUSIC_TITLE));
 
     m_pMusicOn = new QCheckBox(LocalizedText(IDS_DIALOG_MUSIC_ENABLE_BACKGROUND_MUSIC_E), this);

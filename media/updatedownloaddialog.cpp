@@ -2,6 +2,7 @@
 
 #include "core/clock.h"
 #include "core/desktopopener.h"
+#include "core/dialoghelp.h"
 #include "core/filechooser.h"
 #include "core/filefilter.h"
 #include "core/localizedtext.h"
@@ -32,6 +33,7 @@ CUpdateDownloadDialog::CUpdateDownloadDialog(const QString& strAddress, const CS
                                              const QString& strProductName, QWidget* pParent)
     : QDialog(pParent), m_services(services),
       m_logic(strAddress, *services.pNetwork, *services.pDesktop, *services.pClock) {
+    SetDialogHelpTopic(this, kHelpTopicDownload);
     setWindowTitle(LocalizedText(IDS_DIALOG_LVUD_CAPTION, strProductName));
 
     m_pAddress = new QLineEdit(strAddress, this);

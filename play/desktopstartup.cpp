@@ -1,6 +1,7 @@
 #include "play/desktopstartup.h"
 
 #include "core/application.h"
+#include "core/dialoghelp.h"
 #include "core/terminationwatcher.h"
 #include "media/desktopservices.h"
 #include "media/help.h"
@@ -20,6 +21,10 @@ int RunDesktopProgram(QApplication& qtApp) {
     services.Messages().SetHelpHandler([&app](unsigned nTopic) {
         ShowHelpTopic({app.GetAppFolder(), app.GetServices()}, nTopic);
     });
+    CDialogHelpKey dialogHelp([&app](unsigned nTopic) {
+        ShowHelpTopic({app.GetAppFolder(), app.GetServices()}, nTopic);
+    });
+    qtApp.installEventFilter(&dialogHelp);
 
     // SIGTERM and SIGINT close the window as the player would; before there is a window
     // they end the box that is showing, and the start-up stops there.

@@ -1,5 +1,6 @@
 #include "play/rankingdialog.h"
 
+#include "core/dialoghelp.h"
 #include "core/localizedtext.h"
 #include "core/stringids.h"
 #include "play/rulechoicebox.h"
@@ -17,6 +18,7 @@
 CRankingDialog::CRankingDialog(RankKind kind, bool bStandard, bool bJQK,
                                const CRegistryStore& store, QWidget* pParent)
     : QDialog(pParent), m_store(store), m_table(kind, bStandard, bJQK) {
+    SetDialogHelpTopic(this, kHelpTopicGames);
     Build();
     (bStandard ? m_pStandard : m_pAdvanced)->setChecked(true);
     m_pJQK->setChecked(bJQK);

@@ -1,5 +1,6 @@
 #include "play/ranknamedialog.h"
 
+#include "core/dialoghelp.h"
 #include "core/localizedtext.h"
 #include "core/registrystore.h"
 #include "core/stringids.h"
@@ -13,6 +14,7 @@
 
 CRankNameDialog::CRankNameDialog(RankKind kind, const QString& strLastName, QWidget* pParent)
     : QDialog(pParent) {
+    SetDialogHelpTopic(this, kHelpTopicGames);
     setWindowTitle(LocalizedText(IDS_DIALOG_RANK_CONGRATULATIONS));
     auto* pPrompt =
         new QLabel(QString::fromStdString(GetEnterNamePrompt(kind, kColumnCurrentLanguage))
