@@ -1,6 +1,7 @@
 #include "media/lazynetworkfetcher.h"
 
-#include <QLibrary>
+#include "media/moduleentry.h"
+
 #include <QTimer>
 
 CLazyNetworkFetcher::CLazyNetworkFetcher(OpenFunction fnOpen) : m_fnOpen(std::move(fnOpen)) {}
@@ -8,15 +9,9 @@ CLazyNetworkFetcher::CLazyNetworkFetcher(OpenFunction fnOpen) : m_fnOpen(std::mo
 std::unique_ptr<CLazyNetworkFetcher> CLazyNetworkFetcher::FromModule(const QString& strModulePath) {
     return std::make_unique<CLazyNetworkFetcher>(
         [strModulePath](QString& strWhy) -> std::unique_ptr<INetworkFetcher> {
-            // Never unloaded: replies and their queued signals may outlive any one owner.
-            QLibrary module(strModulePath);
-            module.setLoadHints(QLibrary::PreventUnloadHint);
             const auto fnOpen = reinterpret_cast<OpenNetworkFetcherFunction>(
-                module.resolve(kOpenNetworkFetcherSymbol));
-            if (fnOpen == nullptr) {
-                strWhy = module.errorString();
-                return nullptr;
-            }
+                ResolveModuleEntry(strModulePath, kOpenNetworkFetcherSymbol, &strWhy));
+            if (fnOpen == nullptr) return nullptr;
             return std::unique_ptr<INetworkFetcher>(fnOpen());
         });
 }

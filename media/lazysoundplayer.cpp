@@ -1,19 +1,15 @@
 #include "media/lazysoundplayer.h"
 
+#include "media/moduleentry.h"
 #include "media/silentsoundplayer.h"
-
-#include <QLibrary>
 
 CLazySoundPlayer::CLazySoundPlayer(std::function<std::unique_ptr<ISoundPlayer>()> fnOpen)
     : m_fnOpen(std::move(fnOpen)) {}
 
 std::unique_ptr<CLazySoundPlayer> CLazySoundPlayer::FromModule(const QString& strModulePath) {
     return std::make_unique<CLazySoundPlayer>([strModulePath]() -> std::unique_ptr<ISoundPlayer> {
-        // Never unloaded: the mixer's threads and hooks live as long as the process.
-        QLibrary module(strModulePath);
-        module.setLoadHints(QLibrary::PreventUnloadHint);
-        const auto fnOpen =
-            reinterpret_cast<OpenSoundPlayerFunction>(module.resolve(kOpenSoundPlayerSymbol));
+        const auto fnOpen = reinterpret_cast<OpenSoundPlayerFunction>(
+            ResolveModuleEntry(strModulePath, kOpenSoundPlayerSymbol));
         if (fnOpen == nullptr) return std::make_unique<CSilentSoundPlayer>();
         return std::unique_ptr<ISoundPlayer>(fnOpen());
     });

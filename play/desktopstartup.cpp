@@ -18,12 +18,11 @@ int RunDesktopProgram(QApplication& qtApp) {
 
     CDesktopServices services;
     CApplication app(services.Services());
-    services.Messages().SetHelpHandler([&app](unsigned nTopic) {
+    const auto fnShowTopic = [&app](unsigned nTopic) {
         ShowHelpTopic({app.GetAppFolder(), app.GetServices()}, nTopic);
-    });
-    CDialogHelpKey dialogHelp([&app](unsigned nTopic) {
-        ShowHelpTopic({app.GetAppFolder(), app.GetServices()}, nTopic);
-    });
+    };
+    services.Messages().SetHelpHandler(fnShowTopic);
+    CDialogHelpKey dialogHelp(fnShowTopic);
     qtApp.installEventFilter(&dialogHelp);
 
     // SIGTERM and SIGINT close the window as the player would; before there is a window
